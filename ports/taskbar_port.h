@@ -1,0 +1,52 @@
+#pragma once
+// Notification area and taskbar: tray icons, re-parenting and showing windows, system menus.
+#include <cstdint>
+#include <string>
+#include "ports/types.h"
+
+namespace port {
+
+enum : std::uint32_t { kNimAdd = 0, kNimModify = 1, kNimDelete = 2 };
+enum : std::uint32_t { kNifMessage = 1, kNifIcon = 2, kNifTip = 4 };
+enum : std::uint32_t {
+    kMfByCommand = 0,
+    kMfByPosition = 0x400,
+    kMfString = 0,
+    kMfSeparator = 0x800,
+    kMfChecked = 8,
+    kMfUnchecked = 0
+};
+
+// The first-version NOTIFYICONDATAA record (tip of at most 63 characters).
+struct NotifyIconData {
+    WindowId window = 0;
+    std::uint32_t id = 0;
+    std::uint32_t flags = 0;
+    std::uint32_t callbackMessage = 0;
+    IconId icon = 0;
+    std::string tip;
+};
+
+class TaskbarPort {
+  public:
+    virtual ~TaskbarPort() = default;
+    virtual bool ShellNotifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;
+    virtual WindowId SetParent(WindowId child, WindowId newParent) = 0;
+    virtual bool ShowWindow(WindowId window, int showCommand) = 0;  // previous visibility
+    virtual bool IsWindowVisible(WindowId window) = 0;
+    virtual bool LockWindowUpdate(WindowId window) = 0;  // 0 unlocks
+    virtual WindowId DesktopWindow() = 0;
+    // SPI_GETANIMATION / SPI_SETANIMATION: the system's minimise and restore animation.
+    virtual bool GetMinimizeAnimation() = 0;
+    virtual void SetMinimizeAnimation(bool on) = 0;
+    virtual MenuId GetSystemMenu(WindowId window, bool revert) = 0;
+    virtual bool InsertMenu(MenuId menu, std::uint32_t position, std::uint32_t flags, std::uint32_t id,
+                            const std::string& text) = 0;
+    virtual bool DeleteMenu(MenuId menu, std::uint32_t position, std::uint32_t flags) = 0;
+    virtual std::uint32_t CheckMenuItem(MenuId menu, std::uint32_t id, std::uint32_t flags) = 0;
+    virtual IconId LoadIconFile(const std::string& path) = 0;  // 0 when the file is no icon
+    virtual IconId ApplicationIcon() = 0;
+    virtual void DestroyIcon(IconId icon) = 0;
+};
+
+}  // namespace port

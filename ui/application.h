@@ -1,0 +1,39 @@
+#pragma once
+// The program-wide object of a VCL program: title, help file, hint settings, the message hook
+// and termination, over the loop port and the backend.
+#include <functional>
+#include <string>
+#include "ports/loop_port.h"
+#include "ui/backend.h"
+
+namespace ui {
+
+class Application {
+  public:
+    Application(port::LoopPort& loop, Backend& backend) : loop_(loop), backend_(backend) {}
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+    std::string helpFile;
+
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool on);
+    void SetHintTiming(int pauseMs, int hidePauseMs);
+
+    port::WindowId Handle() { return backend_.ApplicationWindow(); }
+    void ProcessMessages() { loop_.ProcessMessages(); }
+    void Terminate() { loop_.Terminate(); }
+    bool Terminated() const { return loop_.Terminated(); }
+    void Run() { loop_.Run(); }
+    void SetOnMessage(std::function<void(const port::Message&, bool& handled)> hook) {
+        loop_.SetMessageHook(std::move(hook));
+    }
+
+  private:
+    port::LoopPort& loop_;
+    Backend& backend_;
+    std::string title_;
+    bool showHint_ = true;
+};
+
+}  // namespace ui

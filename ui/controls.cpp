@@ -1,0 +1,263 @@
+#include "ui/controls.h"
+
+#include <algorithm>
+#include <charconv>
+#include "ui/form.h"
+
+namespace ui {
+
+void Button::SetDefault(bool on) {
+    if (default_ == on) return;
+    default_ = on;
+    Changed(Change::Default);
+}
+
+void Button::Click() {
+    if (Form* form = OwnerForm(); form && modalResult_ != 0) form->SetModalResult(modalResult_);
+    Widget::Click();
+}
+
+void SpeedButton::SetDown(bool down) {
+    if (down_ == down) return;
+    down_ = down;
+    Changed(Change::State);
+}
+
+void SpeedButton::Click() {
+    if (groupIndex != 0 && allowAllUp) SetDown(!down_);
+    Widget::Click();
+}
+
+void CheckBox::SetChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    Changed(Change::State);
+    Widget::Click();
+}
+
+void RadioButton::SetChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    Changed(Change::State);
+    if (!checked) return;
+    if (Widget* parent = Parent()) {
+        for (Widget* sibling : parent->Children()) {
+            if (sibling != this && sibling->kind() == Kind::RadioButton) {
+                static_cast<RadioButton*>(sibling)->SetChecked(false);
+            }
+        }
+    }
+    Widget::Click();
+}
+
+void Edit::SetCaption(const std::string& caption) {
+    if (caption == Caption()) return;
+    Widget::SetCaption(caption);
+    if (OnChange) OnChange();
+}
+
+int SpinEdit::Value() const {
+    const std::string& text = Text();
+    int value = 0;
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    while (begin < end && *begin == ' ')
+        ++begin;
+    while (end > begin && end[-1] == ' ')
+        --end;
+    if (begin != end && *begin == '+') ++begin;
+    auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (begin == end || ec != std::errc() || ptr != end) return minValue;
+    return value;
+}
+
+void SpinEdit::SetValue(int value) {
+    SetText(std::to_string(value));
+}
+
+void SpinEdit::PeerSpin(bool up) {
+    if (readOnly) return;
+    long long v = static_cast<long long>(Value()) + (up ? increment : -increment);
+    if (maxValue != 0 || minValue != 0) v = std::clamp<long long>(v, minValue, maxValue);
+    SetValue(static_cast<int>(v));
+}
+
+void ComboBox::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    itemIndex_ = -1;
+    Changed(Change::Items);
+}
+
+void ComboBox::AddItem(const std::string& item) {
+    items_.push_back(item);
+    Changed(Change::Items);
+    if (itemIndex_ >= 0) Changed(Change::State);
+}
+
+void ComboBox::DeleteItem(int index) {
+    if (index < 0 || index >= static_cast<int>(items_.size())) return;
+    items_.erase(items_.begin() + index);
+    // The native list forgets the selection when the selected entry goes, and shifts it otherwise.
+    if (itemIndex_ == index) {
+        itemIndex_ = -1;
+    } else if (itemIndex_ > index) {
+        --itemIndex_;
+    }
+    Changed(Change::Items);
+    Changed(Change::State);
+}
+
+void ComboBox::SetItem(int index, const std::string& text) {
+    if (index < 0 || index >= static_cast<int>(items_.size()) || items_[index] == text) return;
+    items_[index] = text;
+    Changed(Change::Items);
+    Changed(Change::State);
+}
+
+void ComboBox::Clear() {
+    items_.clear();
+    itemIndex_ = -1;
+    Changed(Change::Items);
+}
+
+void ComboBox::SetItemIndex(int index) {
+    if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+    if (itemIndex_ == index) return;
+    itemIndex_ = index;
+    Changed(Change::State);
+}
+
+std::string ComboBox::Text() const {
+    return itemIndex_ >= 0 ? items_[itemIndex_] : std::string();
+}
+
+void ComboBox::PeerSelected(int index) {
+    if (index < -1 || index >= static_cast<int>(items_.size())) return;
+    itemIndex_ = index;
+    if (OnChange) OnChange();
+}
+
+void ProgressBar::SetRange(int min, int max) {
+    min_ = min;
+    max_ = std::max(min, max);
+    position_ = std::clamp(position_, min_, max_);
+    Changed(Change::State);
+}
+
+void ProgressBar::SetPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position_ == position) return;
+    position_ = position;
+    Changed(Change::State);
+}
+
+void TrackBar::SetRange(int min, int max) {
+    min_ = min;
+    max_ = std::max(min, max);
+    position_ = std::clamp(position_, min_, max_);
+    Changed(Change::State);
+}
+
+void TrackBar::SetPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position_ == position) return;
+    position_ = position;
+    Changed(Change::State);
+}
+
+void TrackBar::PeerPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position_ == position) return;
+    position_ = position;
+    if (OnChange) OnChange();
+}
+
+void UpDown::SetRange(int min, int max) {
+    min_ = min;
+    max_ = std::max(min, max);
+    position_ = std::clamp(position_, min_, max_);
+    Changed(Change::State);
+}
+
+void UpDown::SetPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    position_ = position;
+    Changed(Change::State);
+    if (associate) associate->SetText(std::to_string(position_));
+}
+
+void UpDown::PeerArrow(bool up) {
+    int next = position_ + (up ? increment : -increment);
+    if (next > max_) next = wrap ? min_ : max_;
+    if (next < min_) next = wrap ? max_ : min_;
+    SetPosition(next);
+    if (OnClick) OnClick(up);
+}
+
+StatusBar::StatusBar(Widget* parent, std::string name) : Widget(Kind::StatusBar, parent, std::move(name)) {
+    SetHeight(19);
+    SetAlign(Align::Bottom);
+}
+
+void StatusBar::SetPanelWidths(const std::vector<int>& widths) {
+    panels_.resize(widths.size());
+    for (size_t i = 0; i < widths.size(); ++i)
+        panels_[i].width = widths[i];
+    Changed(Change::Items);
+}
+
+void StatusBar::SetPanelText(size_t index, const std::string& text) {
+    if (index >= panels_.size() || panels_[index].text == text) return;
+    panels_[index].text = text;
+    Changed(Change::Items);
+}
+
+const std::string& StatusBar::PanelText(size_t index) const {
+    static const std::string kNone;
+    return index < panels_.size() ? panels_[index].text : kNone;
+}
+
+void StatusBar::SetPanelOwnerDraw(size_t index, bool ownerDraw) {
+    if (index >= panels_.size()) return;
+    panels_[index].ownerDraw = ownerDraw;
+    Changed(Change::Items);
+}
+
+void StatusBar::SetPanelColors(size_t index, std::uint32_t textColor, std::uint32_t backColor) {
+    if (index >= panels_.size()) return;
+    panels_[index].textColor = textColor;
+    panels_[index].backColor = backColor;
+    Changed(Change::Items);
+}
+
+std::vector<TabSheet*> PageControl::Pages() const {
+    std::vector<TabSheet*> pages;
+    for (Widget* child : Children()) {
+        if (child->kind() == Kind::TabSheet) pages.push_back(static_cast<TabSheet*>(child));
+    }
+    return pages;
+}
+
+void PageControl::SetActivePageIndex(int index) {
+    auto pages = Pages();
+    if (index < 0 || index >= static_cast<int>(pages.size()) || index == active_) return;
+    active_ = index;
+    ShowActiveOnly();
+    Changed(Change::State);
+}
+
+void PageControl::PeerSelected(int index) {
+    auto pages = Pages();
+    if (index < 0 || index >= static_cast<int>(pages.size()) || index == active_) return;
+    active_ = index;
+    ShowActiveOnly();
+    if (OnChange) OnChange();
+}
+
+void PageControl::ShowActiveOnly() {
+    auto pages = Pages();
+    for (int i = 0; i < static_cast<int>(pages.size()); ++i)
+        pages[i]->SetVisible(i == active_);
+}
+
+}  // namespace ui

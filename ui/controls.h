@@ -1,0 +1,253 @@
+#pragma once
+// The controls of the program's forms, with the event rules of their VCL counterparts: a check
+// box or radio button set by code clicks as the user does; a list selection, a track bar or a
+// progress position set by code raises nothing; an edit's text set by code raises OnChange.
+#include <functional>
+#include <string>
+#include <vector>
+#include "ui/widget.h"
+
+namespace ui {
+
+class Panel : public Widget {
+  public:
+    Panel(Widget* parent, std::string name, Kind kind = Kind::Panel)
+        : Widget(kind, parent, std::move(name)) {}
+};
+
+class GroupBox : public Widget {
+  public:
+    GroupBox(Widget* parent, std::string name) : Widget(Kind::GroupBox, parent, std::move(name)) {}
+};
+
+class ToolBar : public Widget {
+  public:
+    ToolBar(Widget* parent, std::string name) : Widget(Kind::ToolBar, parent, std::move(name)) {}
+};
+
+class Button : public Widget {
+  public:
+    Button(Widget* parent, std::string name, Kind kind = Kind::Button)
+        : Widget(kind, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    bool Default() const { return default_; }
+    void SetDefault(bool on);
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+    // Resource ids of the pictures: normal, disabled, pressed (0 = none).
+    int picture[3] = {0, 0, 0};
+    void Click() override;
+
+  private:
+    bool default_ = false;
+    int modalResult_ = 0;
+};
+
+// A picture button of a tool bar.
+class BitBtn : public Button {
+  public:
+    BitBtn(Widget* parent, std::string name) : Button(parent, std::move(name), Kind::BitBtn) {}
+};
+
+class SpeedButton : public Widget {
+  public:
+    SpeedButton(Widget* parent, std::string name) : Widget(Kind::SpeedButton, parent, std::move(name)) {}
+    bool Down() const { return down_; }
+    void SetDown(bool down);  // raises nothing
+    int groupIndex = 0;
+    bool allowAllUp = false;
+    bool flat = false;
+    // A click flips Down when the button is a toggle (group index and all-up allowed).
+    void Click() override;
+
+  private:
+    bool down_ = false;
+};
+
+class CheckBox : public Widget {
+  public:
+    CheckBox(Widget* parent, std::string name) : Widget(Kind::CheckBox, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    bool Checked() const { return checked_; }
+    // Runs OnClick when the state changes, as a user's click would.
+    void SetChecked(bool checked);
+    void Click() override { SetChecked(!checked_); }
+
+  private:
+    bool checked_ = false;
+};
+
+class RadioButton : public Widget {
+  public:
+    RadioButton(Widget* parent, std::string name) : Widget(Kind::RadioButton, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    bool Checked() const { return checked_; }
+    // Checking unchecks the radio buttons of the same parent and runs OnClick; unchecking raises nothing.
+    void SetChecked(bool checked);
+    void Click() override { SetChecked(true); }
+
+  private:
+    bool checked_ = false;
+};
+
+enum class TextAlign { Left, Center, Right };
+
+class Label : public Widget {
+  public:
+    Label(Widget* parent, std::string name) : Widget(Kind::Label, parent, std::move(name)) {}
+    TextAlign alignment = TextAlign::Left;
+    bool transparent = false;
+};
+
+class Edit : public Widget {
+  public:
+    Edit(Widget* parent, std::string name, Kind kind = Kind::Edit) : Widget(kind, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    const std::string& Text() const { return Caption(); }
+    void SetText(const std::string& text) { SetCaption(text); }
+    // OnChange follows every change of the text, by code or by the user.
+    void SetCaption(const std::string& caption) override;
+    int maxLength = 0;
+    bool readOnly = false;
+    std::function<void()> OnChange;
+    void PeerTextChanged(const std::string& text) { SetCaption(text); }
+    void Click() override {}
+};
+
+// An edit with spin buttons holding a whole number.
+class SpinEdit : public Edit {
+  public:
+    SpinEdit(Widget* parent, std::string name) : Edit(parent, std::move(name), Kind::SpinEdit) {}
+    int minValue = 0, maxValue = 100, increment = 1;
+    // The text as a number; minValue when it is none.
+    int Value() const;
+    void SetValue(int value);
+    // A spin button: value plus or minus the increment, within the range.
+    void PeerSpin(bool up);
+};
+
+class ComboBox : public Widget {
+  public:
+    ComboBox(Widget* parent, std::string name) : Widget(Kind::ComboBox, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    const std::vector<std::string>& Items() const { return items_; }
+    void SetItems(std::vector<std::string> items);
+    void AddItem(const std::string& item);
+    void DeleteItem(int index);
+    void SetItem(int index, const std::string& text);
+    void Clear();
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int index);  // raises nothing
+    std::string Text() const;      // the selected entry, or empty
+    int dropDownCount = 8;
+    bool dropDownList = true;
+    std::function<void()> OnChange;
+    void PeerSelected(int index);
+
+  private:
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
+};
+
+class ProgressBar : public Widget {
+  public:
+    ProgressBar(Widget* parent, std::string name) : Widget(Kind::ProgressBar, parent, std::move(name)) {}
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    void SetRange(int min, int max);
+    void SetPosition(int position);
+
+  private:
+    int min_ = 0, max_ = 100, position_ = 0;
+};
+
+class TrackBar : public Widget {
+  public:
+    TrackBar(Widget* parent, std::string name) : Widget(Kind::TrackBar, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    void SetRange(int min, int max);
+    void SetPosition(int position);  // raises nothing
+    int frequency = 1;
+    std::function<void()> OnChange;
+    void PeerPosition(int position);
+
+  private:
+    int min_ = 0, max_ = 10, position_ = 0;
+};
+
+class UpDown : public Widget {
+  public:
+    UpDown(Widget* parent, std::string name) : Widget(Kind::UpDown, parent, std::move(name)) {}
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    void SetRange(int min, int max);
+    // Moves the position and writes it into the associated edit (whose OnChange runs); no OnClick.
+    void SetPosition(int position);
+    int increment = 1;
+    bool wrap = false;
+    Edit* associate = nullptr;
+    std::function<void(bool up)> OnClick;
+    void PeerArrow(bool up);
+
+  private:
+    int min_ = 0, max_ = 100, position_ = 0;
+};
+
+struct StatusPanel {
+    std::string text;
+    int width = 50;
+    bool ownerDraw = false;
+    std::uint32_t textColor = kDefaultColor;
+    std::uint32_t backColor = kDefaultColor;
+};
+
+class StatusBar : public Widget {
+  public:
+    StatusBar(Widget* parent, std::string name);
+    const std::vector<StatusPanel>& Panels() const { return panels_; }
+    void SetPanelWidths(const std::vector<int>& widths);
+    void SetPanelText(size_t index, const std::string& text);
+    const std::string& PanelText(size_t index) const;
+    void SetPanelOwnerDraw(size_t index, bool ownerDraw);
+    void SetPanelColors(size_t index, std::uint32_t textColor, std::uint32_t backColor);
+
+  private:
+    std::vector<StatusPanel> panels_;
+};
+
+class TabSheet : public Widget {
+  public:
+    TabSheet(Widget* parent, std::string name) : Widget(Kind::TabSheet, parent, std::move(name)) {}
+};
+
+class PageControl : public Widget {
+  public:
+    PageControl(Widget* parent, std::string name) : Widget(Kind::PageControl, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    std::vector<TabSheet*> Pages() const;
+    int ActivePageIndex() const { return active_; }
+    // Raises nothing, as in VCL.
+    void SetActivePageIndex(int index);
+    std::function<void()> OnChange;
+    void PeerSelected(int index);
+    // The tab captions changed (a sheet's caption is its tab's).
+    void TabsChanged() { Changed(Change::Items); }
+
+  private:
+    void ShowActiveOnly();
+    int active_ = -1;
+};
+
+}  // namespace ui

@@ -1,0 +1,92 @@
+#include "ui/form.h"
+
+#include "ui/controls.h"
+
+namespace ui {
+
+Form::Form(std::string className) : Widget(Kind::Form, nullptr, std::move(className)) {
+    Widget::SetVisible(false);
+}
+
+void Form::Realize(Backend& backend) {
+    if (backend_) return;
+    backend_ = &backend;
+    nonClient_ = backend.NonClientExtent(*this);
+    Widget::SetBounds(Left(), Top(), clientWidth_ + nonClient_.width, clientHeight_ + nonClient_.height);
+    CreatePeers(backend);
+}
+
+void Form::SetClientSize(int width, int height) {
+    clientWidth_ = width;
+    clientHeight_ = height;
+    Widget::SetBounds(Left(), Top(), width + nonClient_.width, height + nonClient_.height);
+    Realign();
+}
+
+void Form::SetBounds(int left, int top, int width, int height) {
+    bool resized = width - nonClient_.width != clientWidth_ || height - nonClient_.height != clientHeight_;
+    clientWidth_ = width - nonClient_.width;
+    clientHeight_ = height - nonClient_.height;
+    Widget::SetBounds(left, top, width, height);
+    if (resized) Realign();
+}
+
+void Form::SetState(WindowState state) {
+    if (state_ == state) return;
+    state_ = state;
+    Changed(Change::Style);
+}
+
+void Form::SetActiveControl(Widget* control) {
+    if (activeControl_ == control) return;
+    Widget* previous = activeControl_;
+    activeControl_ = control;
+    if (previous && previous->OnExit) previous->OnExit();
+    if (control && control->OnEnter) control->OnEnter();
+}
+
+void Form::SetVisible(bool visible) {
+    if (visible == Visible()) return;
+    if (visible && OnShow) OnShow();
+    Widget::SetVisible(visible);
+    if (!visible && OnHide) OnHide();
+}
+
+void Form::Close() {
+    CloseAction action = CloseAction::Hide;
+    if (OnClose) OnClose(action);
+    if (action == CloseAction::Hide || action == CloseAction::Free) SetVisible(false);
+    if (action == CloseAction::Free && OnRelease) OnRelease();
+}
+
+int Form::ShowModal() {
+    modalResult_ = 0;
+    return backend_ ? backend_->RunModal(*this) : 0;
+}
+
+bool Form::PeerKeyDown(Key key, ShiftState shift) {
+    for (MenuItem* menu : shortCutMenus_) {
+        if (MenuItem* item = menu->FindShortCut(ShortCut{key, shift})) {
+            item->Click();
+            return false;
+        }
+    }
+    if (keyPreview_ && OnKeyDown) {
+        OnKeyDown(key, shift);
+        return key != 0;
+    }
+    return true;
+}
+
+void Form::PeerActivated(bool active) {
+    if (active_ == active) return;
+    active_ = active;
+    if (active && OnActivate) OnActivate();
+    if (!active && OnDeactivate) OnDeactivate();
+}
+
+void Form::PeerStateChanged(WindowState state) {
+    state_ = state;
+}
+
+}  // namespace ui
