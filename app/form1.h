@@ -1,0 +1,113 @@
+#pragma once
+// The main window: toolbar, main button, method list and status bars (the main view), and the
+// Settings notebook that replaces them inside the same window.
+#include <cstdint>
+#include "app/notebook.h"
+#include "app/program_state.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/timer.h"
+
+namespace app {
+
+class TForm1 : public ui::Form, public Notebook {
+public:
+    explicit TForm1(ProgramState& program);
+    ~TForm1() override;
+
+    ProgramState& program;
+    port::Platform& os() { return program.os; }
+
+    // Main view.
+    ui::ToolBar ToolBar1;
+    ui::BitBtn BitBtn1;  // "Settings..."
+    ui::BitBtn BitBtn3;  // "Move to the System-Tray"
+    ui::BitBtn BitBtn2;  // "Information..."
+    ui::SpeedButton SpeedButton2;  // "Pause timer"
+    ui::SpeedButton SpeedButton1;  // "Stop timer"
+    ui::Label Label1;
+    ui::Button Button1;
+    ui::ComboBox ComboBox1;
+    ui::ProgressBar ProgressBar1;
+    ui::StatusBar StatusBar2;
+    ui::StatusBar StatusBar1;
+    ui::SpeedButton SpeedButton6;
+    ui::Timer Timer1;
+    ui::Timer Timer3;
+
+    // The tray menu and the window's context menu.
+    ui::PopupMenu PopupMenu1;
+    ui::PopupMenu PopupMenu2;
+    ui::MenuItem Settings1;
+    ui::MenuItem Controls1, SystemTray1, GraphicControls1, Tasks1, EventLog1, Beeper1;
+    ui::MenuItem HotKeys1, SystemHotKeys1, SystemHotKeys2;
+    ui::MenuItem Timers1;
+    ui::MenuItem Watchdogs1, RunInit1, EmptyDirectories1, DeviceManager1;
+    ui::MenuItem System1, ControlPanel1, Page6, Win98ReBoot1;
+    ui::MenuItem EjectRetract1;
+    ui::MenuItem LogFile1, ShowLog1, EraseLog1;
+    ui::MenuItem Help2;
+    ui::MenuItem CommandlineOptions1;
+    ui::MenuItem Exit1;
+
+    // Program-wide window state.
+    bool HiddenStart = true;
+    std::uint8_t PendingMethodCode = 0;
+    int PreviousMethodIndex = 0;
+    bool CountdownRunning = false;
+    bool MainActionGate = true;
+    bool TrayIconActive = false;       // the tray icon is shown
+    bool TrayIconWasActive = false;    // remembered at the end of start-up
+    bool ActivatedFromTray = false;    // the window came up from the tray icon
+    bool FirstActivationAfterShowFromTray = false;
+    bool MinimizedToTaskBar = false;
+    bool MainWindowAway = false;
+    bool TimerWindowHidden = false;
+    bool SystemMenuChanged = false;
+    bool DeviceOperationRunning = false;
+    // The ask dialog or the "Empty Directories" dialog is up.
+    bool AskOrEmptyDialogVisible = false;
+    int DeviceCount = 0;
+
+    // Window position as stored under Window\Top and Window\Left.
+    int WindowTop = 0, WindowLeft = 0;
+    int CentredTop() const;
+    int CentredLeft() const;
+
+    // Creation, in start-up order.
+    void InitForm1();
+    void PrepareMainWindow();
+
+    // Event handlers.
+    void AppMessage(const port::Message& msg, bool& handled);
+    void FormKeyDown(ui::Key& key, ui::ShiftState shift);
+    void FormClose(ui::CloseAction& action);
+    void FormDestroy();
+    void Form1_Show();
+    void FormActivate();
+    void FormHide();
+    void Form1_Resize();
+    void Exit1Click();
+    void BitBtn2_Click();
+    void Help1Click();
+    void Help2Click();
+    void SpeedButton6MouseMove(int x, int y);
+    void StatusBar1MouseMove(int x, int y);
+
+    // The notebook view shows instead of the main view.
+    bool NotebookShowing() const { return Panel1.Visible(); }
+    void ShowSettingsPanel();
+    void CloseSettingsPanel();
+    void OpenSettingsNotebook(int tab);
+
+    // Hides or shows a status bar, keeping the rest of the window's client area as it is.
+    void SetStatusBarShown(ui::StatusBar& bar, bool shown);
+
+private:
+    void BuildMainView();
+    void BuildMenus();
+    bool destroyed_ = false;
+};
+
+}  // namespace app

@@ -1,0 +1,153 @@
+// Creation of the main window: the one-time preparation and the start-up steps.
+#include "app/form1.h"
+#include "app/method_list.h"
+#include "devices/drives.h"
+#include "hotkeys/shutdown_hotkey.h"
+#include "settings/settings_store.h"
+#include "sysopts/system_options.h"
+#include "timers/countdown.h"
+#include "tray/tray_window.h"
+
+namespace app {
+
+void TForm1::PrepareMainWindow() {
+    PrepareMethodList(*this);
+    ComboBox2.SetItems({"normal + subdirs + h/s/r", "secure + subdirs + h/s/r", "normal + subdirs",
+                        "secure + subdirs", "normal + h/s/r", "secure + h/s/r", "normal", "secure"});
+    ComboBox2.SetItemIndex(0);
+    std::vector<std::string> letters;
+    for (char c = 'A'; c <= 'Z'; ++c) letters.emplace_back(1, c);
+    for (char c = '0'; c <= '9'; ++c) letters.emplace_back(1, c);
+    ComboBox3.SetItems(letters);
+    ComboBox3.SetItemIndex(3);
+    ComboBox4.SetItems({"Shift+CTRL", "Shift+ALT", "Shift+CTRL+ALT", "CTRL", "ALT"});
+    ComboBox4.SetItemIndex(0);
+
+    int functionKeys = os().system.GetKeyboardType(2);
+    std::vector<std::string> keys;
+    for (int i = 1; i <= functionKeys; ++i) keys.push_back("F" + std::to_string(i));
+    if (keys.empty()) keys.push_back("F?");
+    ComboBox5.SetItems(keys);
+    ComboBox5.SetItemIndex(0);
+
+    HiddenStart = true;
+    MainActionGate = true;
+    const OsKind kind = program.osKind;
+    if (kind == osNT3) {
+        for (ui::Widget* shellOnly : std::initializer_list<ui::Widget*>{&CheckBox10, &CheckBox11, &TrackBar2,
+                                                                        &CheckBox14, &CheckBox2, &CheckBox15,
+                                                                        &Edit3}) {
+            shellOnly->SetEnabled(false);
+        }
+    }
+    if (!IsWin9x(kind)) Page6.enabled = false;
+    if (kind != osWin98) Win98ReBoot1.enabled = false;
+    sysopts::ReadSystemOptions(*this);
+}
+
+void TForm1::InitForm1() {
+    PrepareMainWindow();
+    settings::SetDefaultSettings(*this);
+    WindowTop = CentredTop();
+    WindowLeft = CentredLeft();
+    program.application.helpFile = program.ProgramDir() + "RVLN.HLP";
+    settings::LoadSettings(*this);
+    hotkeys::RegisterShutdownHotkey(*this);
+
+    const port::WindowId appWindow = program.application.Handle();
+    os().taskbar.ShowWindow(appWindow, CheckBox10.Checked() ? port::kSwHide : port::kSwShowNormal);
+    devices::RefreshDeviceMenus(*this);
+
+    if (CheckBox1.Checked()) {
+        WindowTop = CentredTop();
+        WindowLeft = CentredLeft();
+    }
+    SetBounds(WindowLeft, WindowTop, Width(), Height());
+
+    timers::SyncTrackBar(*this);
+    if (CheckBox4.Checked()) {
+        timers::ShowTimerControls(*this);
+    } else {
+        timers::DisableTimerInputs(*this);
+    }
+
+    if (IsWin9x(program.osKind)) {
+        StatusBar1.SetPanelText(4, CheckBox7.Checked() ? "" : "LS");
+        StatusBar1.SetPanelText(5, CheckBox8.Checked() ? "" : "L1");
+        StatusBar1.SetPanelText(6, CheckBox9.Checked() ? "" : "L2");
+    } else {
+        for (ui::CheckBox* logo : {&CheckBox7, &CheckBox8, &CheckBox9}) {
+            logo->SetChecked(false);
+            logo->SetEnabled(false);
+        }
+        if (program.osKind != osWin98) {
+            CheckBox26.SetEnabled(false);
+            CheckBox27.SetEnabled(false);
+        }
+    }
+    UpdateStatusLabel(*this);
+
+    const std::string first = program.FirstParameter();
+    const bool trayCapable = program.osKind == osNT4 || IsWin9x(program.osKind);
+    if (CheckBox10.Checked() && trayCapable && first != "/Q" && first != "/S") tray::MoveToTray(*this, false);
+    timers::AutoStartCountdown(*this);
+
+    if (first == "/S") {
+        if (CountdownRunning) timers::StopCountdown(*this);
+        ComboBox1.SetVisible(false);
+        PageControl1.SetActivePageIndex(0);
+        if (CheckBox4.Checked()) timers::HideTimerControls(*this);
+        ShowSettingsPanel();
+    }
+
+    TrayIconWasActive = TrayIconActive;
+    PreviousMethodIndex = ComboBox1.ItemIndex();
+    if (DeviceCount == 0) {
+        CheckBox19.SetEnabled(false);
+        CheckBox18.SetEnabled(false);
+    }
+    program.application.SetOnMessage([this](const port::Message& msg, bool& handled) { AppMessage(msg, handled); });
+}
+
+void TForm1::ShowSettingsPanel() {
+    ToolBar1.SetVisible(false);
+    BitBtn2.SetEnabled(false);
+    BitBtn3.SetEnabled(false);
+    Panel1.SetAlign(ui::Align::Client);
+    Panel1.SetEnabled(true);
+    Panel1.SetVisible(true);
+    Button1.SetDefault(false);
+    Button1.SetEnabled(false);
+    Button2.SetDefault(true);
+    for (ui::Button* b : {&Button2, &Button3, &Button4}) {
+        b->SetVisible(true);
+        b->SetEnabled(true);
+    }
+    SpinEdit1.SetEnabled(true);
+    SpinEdit1.SetVisible(PageControl1.ActivePageIndex() == 0);
+}
+
+void TForm1::CloseSettingsPanel() {
+    ComboBox1.SetVisible(true);
+    ComboBox1.SetEnabled(true);
+    Panel1.SetVisible(false);
+    Panel1.SetEnabled(false);
+    Button2.SetDefault(false);
+    Button1.SetEnabled(true);
+    Button1.SetDefault(true);
+    BitBtn2.SetEnabled(true);
+    BitBtn3.SetEnabled(true);
+    ToolBar1.SetVisible(true);
+    if (CheckBox4.Checked()) timers::ShowTimerControls(*this);
+}
+
+void TForm1::OpenSettingsNotebook(int tab) {
+    if (CountdownRunning) timers::StopCountdown(*this);
+    ComboBox1.SetEnabled(false);
+    ComboBox1.SetVisible(false);
+    PageControl1.SetActivePageIndex(tab);
+    if (CheckBox4.Checked()) timers::HideTimerControls(*this);
+    ShowSettingsPanel();
+}
+
+}  // namespace app

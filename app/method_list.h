@@ -1,0 +1,27 @@
+#pragma once
+// The shutdown-method list of the main window and the main action.
+#include <array>
+#include <cstdint>
+#include <string>
+#include "app/os_kind.h"
+
+namespace app {
+
+class TForm1;
+
+// The list in its design form; the shown list is adapted to the system.
+extern const std::array<const char*, 12> kMethodDesignEntries;
+
+// Relabels the entries for systems other than Windows 95/98 (once, before the removal).
+void PrepareMethodList(TForm1& form);
+// Removes the entries the system cannot do: 11 remain on Windows 95/98, 10 elsewhere.
+void RemoveMethodsForOs(TForm1& form);
+// The ASK entry.
+int DefaultMethodIndex(OsKind kind);
+// Method code of a list position (255 when the position maps to none).
+std::uint8_t MethodCodeForPosition(OsKind kind, int position);
+bool IsForcePosition(int position);
+
+void UpdateStatusLabel(TForm1& form);
+
+}  // namespace app

@@ -1,0 +1,36 @@
+#pragma once
+// Program-wide state that outlives the windows: the platform, the application object, the
+// command line, the instance atom and what start-up learnt about the machine's drives.
+#include <string>
+#include "app/os_kind.h"
+#include "cmdline/parameters.h"
+#include "lib/animation.h"
+#include "ports/platform.h"
+#include "ui/application.h"
+
+namespace app {
+
+struct ProgramState {
+    explicit ProgramState(port::Platform& platform)
+        : os(platform),
+          application(platform.loop, platform.ui),
+          params(platform.system.CommandLine()),
+          osKind(GetOsKind(platform.system.GetVersionEx())) {}
+
+    port::Platform& os;
+    ui::Application application;
+    cmdline::Parameters params;
+    OsKind osKind;
+    port::Atom instanceAtom = 0;
+    std::string SavedMciDrive;     // "E:" of the default CD audio drive, or empty
+    std::string CdromLetters;      // drive letters in drive order
+    std::string RemovableLetters;
+    lib::WindowAnimator animator;
+
+    // The executable's folder with its final backslash.
+    std::string ProgramDir() const;
+    // Parameter 1 upper-cased; start-up decisions look at it.
+    std::string FirstParameter() const;
+};
+
+}  // namespace app

@@ -1,0 +1,19 @@
+#pragma once
+// The countdown ("in") and time-of-day ("at") timer of the main window.
+namespace app {
+class TForm1;
+}
+
+namespace timers {
+
+void AutoStartCountdown(app::TForm1& form);
+void StopCountdown(app::TForm1& form);
+void TogglePause(app::TForm1& form);
+void ShowTimerControls(app::TForm1& form);
+void HideTimerControls(app::TForm1& form);
+// Disables the timer inputs while the timer is off.
+void DisableTimerInputs(app::TForm1& form);
+// Puts TrackBar1 where the timer values are.
+void SyncTrackBar(app::TForm1& form);
+
+}  // namespace timers

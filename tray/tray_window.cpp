@@ -1,0 +1,16 @@
+#include "tray/tray_window.h"
+
+#include "app/form1.h"
+
+namespace tray {
+
+// The tray icon arrives with the tray subsystem; without it the window stays where it is and
+// its system menu is never changed.
+void MoveToTray(app::TForm1&, bool) {}
+void TimerWindowCommand(app::TForm1&, std::uint32_t) {}
+void RestoreSystemMenu(app::TForm1& form) {
+    form.os().taskbar.GetSystemMenu(form.GetPeer() ? form.GetPeer()->Native() : 0, true);
+    form.SystemMenuChanged = false;
+}
+
+}  // namespace tray

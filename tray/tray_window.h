@@ -1,0 +1,18 @@
+#pragma once
+// The main window's life in the notification area.
+#include <cstdint>
+
+namespace app {
+class TForm1;
+}
+
+namespace tray {
+
+// Sends the window to the tray; byUser distinguishes the button from the start-up case.
+void MoveToTray(app::TForm1& form, bool byUser);
+// A command of the timer window's own system-menu items.
+void TimerWindowCommand(app::TForm1& form, std::uint32_t command);
+// Puts the window's system menu back after the timer window changed it.
+void RestoreSystemMenu(app::TForm1& form);
+
+}  // namespace tray

@@ -1,0 +1,14 @@
+#pragma once
+// Picture resources of the program's buttons, by the ids the resource script gives them.
+namespace ui {
+
+enum Picture : int {
+    kPictureSettings = 101,
+    kPictureTray = 102,
+    kPictureInfo = 103,
+    kPictureMainNormal = 111,
+    kPictureMainDisabled = 112,
+    kPictureMainPressed = 113,
+};
+
+}  // namespace ui
