@@ -59,7 +59,9 @@ TForm1::TForm1(ProgramState& state)
     BuildMenus();
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+    FormDestroy();
+}
 
 void TForm1::BuildMainView() {
     SetCaption("Ravelin");
@@ -126,7 +128,8 @@ void TForm1::BuildMainView() {
     StatusBar1.SetHelpContext(70);
     StatusBar1.OnMouseMove = [this](int x, int y) { StatusBar1MouseMove(x, y); };
     StatusBar2.SetPanelWidths({44, 100, 40, 14, 14, 14});
-    for (size_t i = 3; i <= 5; ++i) StatusBar2.SetPanelOwnerDraw(i, true);
+    for (size_t i = 3; i <= 5; ++i)
+        StatusBar2.SetPanelOwnerDraw(i, true);
     StatusBar2.SetHint(" Status-Bar 2/2.");
     StatusBar2.SetHelpContext(70);
 
@@ -174,8 +177,8 @@ void TForm1::BuildMenus() {
     for (PageItem p : {PageItem{SystemTray1, 0}, PageItem{GraphicControls1, 0}, PageItem{Tasks1, 0},
                        PageItem{EventLog1, 0}, PageItem{Beeper1, 0}, PageItem{SystemHotKeys1, 1},
                        PageItem{SystemHotKeys2, 1}, PageItem{Timers1, 2}, PageItem{RunInit1, 3},
-                       PageItem{EmptyDirectories1, 3}, PageItem{DeviceManager1, 3}, PageItem{ControlPanel1, 4},
-                       PageItem{Page6, 4}, PageItem{Win98ReBoot1, 4}}) {
+                       PageItem{EmptyDirectories1, 3}, PageItem{DeviceManager1, 3},
+                       PageItem{ControlPanel1, 4}, PageItem{Page6, 4}, PageItem{Win98ReBoot1, 4}}) {
         int tab = p.tab;
         p.item.OnClick = [this, tab] { OpenSettingsNotebook(tab); };
     }

@@ -12,7 +12,7 @@
 namespace app {
 
 class TForm1 : public ui::Form, public Notebook {
-public:
+  public:
     explicit TForm1(ProgramState& program);
     ~TForm1() override;
 
@@ -21,9 +21,9 @@ public:
 
     // Main view.
     ui::ToolBar ToolBar1;
-    ui::BitBtn BitBtn1;  // "Settings..."
-    ui::BitBtn BitBtn3;  // "Move to the System-Tray"
-    ui::BitBtn BitBtn2;  // "Information..."
+    ui::BitBtn BitBtn1;            // "Settings..."
+    ui::BitBtn BitBtn3;            // "Move to the System-Tray"
+    ui::BitBtn BitBtn2;            // "Information..."
     ui::SpeedButton SpeedButton2;  // "Pause timer"
     ui::SpeedButton SpeedButton1;  // "Stop timer"
     ui::Label Label1;
@@ -57,9 +57,9 @@ public:
     int PreviousMethodIndex = 0;
     bool CountdownRunning = false;
     bool MainActionGate = true;
-    bool TrayIconActive = false;       // the tray icon is shown
-    bool TrayIconWasActive = false;    // remembered at the end of start-up
-    bool ActivatedFromTray = false;    // the window came up from the tray icon
+    bool TrayIconActive = false;     // the tray icon is shown
+    bool TrayIconWasActive = false;  // remembered at the end of start-up
+    bool ActivatedFromTray = false;  // the window came up from the tray icon
     bool FirstActivationAfterShowFromTray = false;
     bool MinimizedToTaskBar = false;
     bool MainWindowAway = false;
@@ -104,7 +104,7 @@ public:
     // Hides or shows a status bar, keeping the rest of the window's client area as it is.
     void SetStatusBarShown(ui::StatusBar& bar, bool shown);
 
-private:
+  private:
     void BuildMainView();
     void BuildMenus();
     bool destroyed_ = false;

@@ -36,19 +36,31 @@ void TForm1::AppMessage(const port::Message& msg, bool& handled) {
 }
 
 void TForm1::FormKeyDown(ui::Key& key, ui::ShiftState shift) {
-    const int modifiers = ((shift & ui::kShift) ? 1 : 0) + ((shift & ui::kCtrl) ? 1 : 0) + ((shift & ui::kAlt) ? 1 : 0);
+    const int modifiers =
+        ((shift & ui::kShift) ? 1 : 0) + ((shift & ui::kCtrl) ? 1 : 0) + ((shift & ui::kAlt) ? 1 : 0);
     if (modifiers >= 2) return;
     if (!Button1.Visible() || !Visible() || !Enabled() || State() == ui::WindowState::Minimized) return;
 
     if (NotebookShowing()) {
         int tab = -1;
         switch (key) {
-            case 'C': tab = 0; break;
-            case 'H': tab = 1; break;
-            case 'T': tab = 2; break;
-            case 'W': tab = 3; break;
-            case 'Y': tab = 4; break;
-            default: break;
+            case 'C':
+                tab = 0;
+                break;
+            case 'H':
+                tab = 1;
+                break;
+            case 'T':
+                tab = 2;
+                break;
+            case 'W':
+                tab = 3;
+                break;
+            case 'Y':
+                tab = 4;
+                break;
+            default:
+                break;
         }
         if (tab >= 0) OpenSettingsNotebook(tab);
         return;
@@ -69,7 +81,8 @@ void TForm1::FormKeyDown(ui::Key& key, ui::ShiftState shift) {
             break;
         case ui::kVkEscape:
         case 'S':
-            if (SpeedButton1.Visible() && SpeedButton1.Enabled() && !SpeedButton1.Down()) timers::StopCountdown(*this);
+            if (SpeedButton1.Visible() && SpeedButton1.Enabled() && !SpeedButton1.Down())
+                timers::StopCountdown(*this);
             break;
         case 'P':
             if (SpeedButton2.Visible() && SpeedButton2.Enabled()) timers::TogglePause(*this);
@@ -134,7 +147,8 @@ void TForm1::Form1_Show() {
     const int iconHeight = os().system.GetSystemMetrics(port::kSmCyIcon);
     const int screenWidth = os().system.GetSystemMetrics(port::kSmCxScreen);
     const int screenHeight = os().system.GetSystemMetrics(port::kSmCyScreen);
-    program.animator.ShrinkToRect(*this, screenWidth + iconWidth, screenHeight + iconHeight, iconWidth, iconHeight);
+    program.animator.ShrinkToRect(*this, screenWidth + iconWidth, screenHeight + iconHeight, iconWidth,
+                                  iconHeight);
 }
 
 void TForm1::FormActivate() {
@@ -152,7 +166,9 @@ void TForm1::FormActivate() {
     animator.AnimateGrow(*this, WindowLeft, WindowTop, 0);
 }
 
-void TForm1::FormHide() { TimerWindowHidden = true; }
+void TForm1::FormHide() {
+    TimerWindowHidden = true;
+}
 
 void TForm1::FormClose(ui::CloseAction& action) {
     devices::WaitForDevices(*this);
@@ -194,7 +210,8 @@ void TForm1::Help1Click() {
 }
 
 void TForm1::Help2Click() {
-    if (ui::Peer* peer = GetPeer()) os().windows.PostMessage(peer->Native(), port::kWmSysCommand, kScContextHelp, 0);
+    if (ui::Peer* peer = GetPeer())
+        os().windows.PostMessage(peer->Native(), port::kWmSysCommand, kScContextHelp, 0);
 }
 
 }  // namespace app

@@ -16,8 +16,10 @@ void TForm1::PrepareMainWindow() {
                         "secure + subdirs", "normal + h/s/r", "secure + h/s/r", "normal", "secure"});
     ComboBox2.SetItemIndex(0);
     std::vector<std::string> letters;
-    for (char c = 'A'; c <= 'Z'; ++c) letters.emplace_back(1, c);
-    for (char c = '0'; c <= '9'; ++c) letters.emplace_back(1, c);
+    for (char c = 'A'; c <= 'Z'; ++c)
+        letters.emplace_back(1, c);
+    for (char c = '0'; c <= '9'; ++c)
+        letters.emplace_back(1, c);
     ComboBox3.SetItems(letters);
     ComboBox3.SetItemIndex(3);
     ComboBox4.SetItems({"Shift+CTRL", "Shift+ALT", "Shift+CTRL+ALT", "CTRL", "ALT"});
@@ -25,7 +27,8 @@ void TForm1::PrepareMainWindow() {
 
     int functionKeys = os().system.GetKeyboardType(2);
     std::vector<std::string> keys;
-    for (int i = 1; i <= functionKeys; ++i) keys.push_back("F" + std::to_string(i));
+    for (int i = 1; i <= functionKeys; ++i)
+        keys.push_back("F" + std::to_string(i));
     if (keys.empty()) keys.push_back("F?");
     ComboBox5.SetItems(keys);
     ComboBox5.SetItemIndex(0);
@@ -34,9 +37,8 @@ void TForm1::PrepareMainWindow() {
     MainActionGate = true;
     const OsKind kind = program.osKind;
     if (kind == osNT3) {
-        for (ui::Widget* shellOnly : std::initializer_list<ui::Widget*>{&CheckBox10, &CheckBox11, &TrackBar2,
-                                                                        &CheckBox14, &CheckBox2, &CheckBox15,
-                                                                        &Edit3}) {
+        for (ui::Widget* shellOnly : std::initializer_list<ui::Widget*>{
+                 &CheckBox10, &CheckBox11, &TrackBar2, &CheckBox14, &CheckBox2, &CheckBox15, &Edit3}) {
             shellOnly->SetEnabled(false);
         }
     }
@@ -106,7 +108,8 @@ void TForm1::InitForm1() {
         CheckBox19.SetEnabled(false);
         CheckBox18.SetEnabled(false);
     }
-    program.application.SetOnMessage([this](const port::Message& msg, bool& handled) { AppMessage(msg, handled); });
+    program.application.SetOnMessage(
+        [this](const port::Message& msg, bool& handled) { AppMessage(msg, handled); });
 }
 
 void TForm1::ShowSettingsPanel() {

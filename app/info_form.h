@@ -7,7 +7,7 @@
 namespace app {
 
 class TInfoForm : public ui::Form {
-public:
+  public:
     explicit TInfoForm(ProgramState& program);
 
     ui::Label LabelTitle;

@@ -5,18 +5,12 @@
 namespace app {
 
 const std::array<const char*, 12> kMethodDesignEntries = {
-    "ShutDown   (+Power OFF)",
-    "ShutDown    and ReBoot",
-    "LogOFF        and LogON again",
-    "FORCE         ShutDown* (+Pw. OFF)",
-    "FORCE         ReBoot*",
-    "FORCE         Close(/ReLog)*",
-    "Power OFF (APM/Battery)",
-    "TEST             with MessageBox",
-    "ShutDown     into MS-DOS mode",
-    "ASK                always how...",
-    "Windows NT - Commandline",
-    "Restart          Windows 95/98",
+    "ShutDown   (+Power OFF)",       "ShutDown    and ReBoot",
+    "LogOFF        and LogON again", "FORCE         ShutDown* (+Pw. OFF)",
+    "FORCE         ReBoot*",         "FORCE         Close(/ReLog)*",
+    "Power OFF (APM/Battery)",       "TEST             with MessageBox",
+    "ShutDown     into MS-DOS mode", "ASK                always how...",
+    "Windows NT - Commandline",      "Restart          Windows 95/98",
 };
 
 void PrepareMethodList(TForm1& form) {
@@ -38,7 +32,9 @@ void RemoveMethodsForOs(TForm1& form) {
     }
 }
 
-int DefaultMethodIndex(OsKind kind) { return IsWin9x(kind) ? 9 : 8; }
+int DefaultMethodIndex(OsKind kind) {
+    return IsWin9x(kind) ? 9 : 8;
+}
 
 std::uint8_t MethodCodeForPosition(OsKind kind, int position) {
     static constexpr std::uint8_t kCommon[8] = {1, 2, 0, 5, 6, 4, 8, 20};
@@ -54,7 +50,9 @@ std::uint8_t MethodCodeForPosition(OsKind kind, int position) {
     return 255;
 }
 
-bool IsForcePosition(int position) { return position >= 3 && position <= 5; }
+bool IsForcePosition(int position) {
+    return position >= 3 && position <= 5;
+}
 
 void UpdateStatusLabel(TForm1& form) {
     const int position = form.ComboBox1.ItemIndex();

@@ -96,7 +96,8 @@ Notebook::Notebook(ui::Form* form)
     TabSheet2.SetHelpContext(110);
     TabSheet3.SetHelpContext(120);
     TabSheet4.SetHelpContext(130);
-    for (ui::TabSheet* sheet : PageControl1.Pages()) sheet->SetAlign(ui::Align::Client);
+    for (ui::TabSheet* sheet : PageControl1.Pages())
+        sheet->SetAlign(ui::Align::Client);
     PageControl1.SetActivePageIndex(0);
 
     GroupTray.SetCaption("System Tray ( -Icon ):");

@@ -8,9 +8,15 @@ enum OsKind { osNT3, osNT4, osWin95, osWin98, osWin32s, osUnknown };
 
 OsKind GetOsKind(const port::OsVersion& version);
 
-inline bool IsWin9x(OsKind kind) { return kind == osWin95 || kind == osWin98; }
-inline bool IsNT(OsKind kind) { return kind == osNT3 || kind == osNT4; }
+inline bool IsWin9x(OsKind kind) {
+    return kind == osWin95 || kind == osWin98;
+}
+inline bool IsNT(OsKind kind) {
+    return kind == osNT3 || kind == osNT4;
+}
 // The tray, the animated start and autostart need Explorer's shell.
-inline bool HasShell(OsKind kind) { return kind != osNT3; }
+inline bool HasShell(OsKind kind) {
+    return kind != osNT3;
+}
 
 }  // namespace app

@@ -9,7 +9,7 @@ class TForm1;
 struct ProgramState;
 
 class Program {
-public:
+  public:
     explicit Program(port::Platform& os);
     ~Program();
     Program(const Program&) = delete;
@@ -24,7 +24,7 @@ public:
     ProgramState& State() { return *state_; }
     TForm1* Form() { return form_.get(); }
 
-private:
+  private:
     std::unique_ptr<ProgramState> state_;
     std::unique_ptr<TForm1> form_;
 };

@@ -10,6 +10,8 @@ std::string ProgramState::ProgramDir() const {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-std::string ProgramState::FirstParameter() const { return lib::AsciiUpper(params.Get(1)); }
+std::string ProgramState::FirstParameter() const {
+    return lib::AsciiUpper(params.Get(1));
+}
 
 }  // namespace app

@@ -22,8 +22,8 @@ struct ProgramState {
     cmdline::Parameters params;
     OsKind osKind;
     port::Atom instanceAtom = 0;
-    std::string SavedMciDrive;     // "E:" of the default CD audio drive, or empty
-    std::string CdromLetters;      // drive letters in drive order
+    std::string SavedMciDrive;  // "E:" of the default CD audio drive, or empty
+    std::string CdromLetters;   // drive letters in drive order
     std::string RemovableLetters;
     lib::WindowAnimator animator;
 

@@ -8,7 +8,7 @@ namespace {
 using lib::WindowAnimator;
 
 class AnimationTest : public ::testing::Test {
-protected:
+  protected:
     AnimationTest() : button(&form, "Button"), hidden(&form, "Hidden") {
         form.SetClientSize(235, 218);  // 241 x 243 with the default frame
         form.SetBounds(391, 262, form.Width(), form.Height());
@@ -23,12 +23,12 @@ protected:
 
 TEST(AnimationSteps, StepCountFromDistance) {
     EXPECT_EQ(WindowAnimator::StepsFor(1056, 800, 391, 262), 6);  // 1203 px: 5.85 steps
-    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 0, 0), 1);            // at least one
+    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 0, 0), 1);           // at least one
     EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 2880, 0), 14);
-    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 103, 0), 1);   // 0.50069 rounds up
-    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 102, 0), 1);   // 0.496 rounds to 0, then at least 1
-    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 308, 0), 1);   // 1.497
-    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 309, 0), 2);   // 1.502
+    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 103, 0), 1);  // 0.50069 rounds up
+    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 102, 0), 1);  // 0.496 rounds to 0, then at least 1
+    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 308, 0), 1);  // 1.497
+    EXPECT_EQ(WindowAnimator::StepsFor(0, 0, 309, 0), 2);  // 1.502
 }
 
 TEST(AnimationSteps, SizeSteps) {
@@ -39,7 +39,7 @@ TEST(AnimationSteps, SizeSteps) {
     EXPECT_EQ(WindowAnimator::ShrinkWidthStep(ratio, 14), 15);
     EXPECT_EQ(WindowAnimator::Ratio(100, 50), 2.0);
     EXPECT_EQ(WindowAnimator::Ratio(50, 100), 2.0);
-    EXPECT_EQ(WindowAnimator::Ratio(0, 100), 1.0);  // no division by zero
+    EXPECT_EQ(WindowAnimator::Ratio(0, 100), 1.0);        // no division by zero
     EXPECT_EQ(WindowAnimator::GrowWidthStep(2.0, 1), 3);  // 2 + 0.5 rounds up
 }
 
@@ -68,7 +68,8 @@ TEST_F(AnimationTest, GrowRunsStepByStepToTheTarget) {
     EXPECT_EQ(steps[5].left, 391);  // six steps cover the distance
     EXPECT_EQ(steps[5].top, 262);
     EXPECT_EQ(steps[28].left, 391);
-    for (size_t i = 1; i < steps.size(); ++i) EXPECT_LE(steps[i].left, steps[i - 1].left);
+    for (size_t i = 1; i < steps.size(); ++i)
+        EXPECT_LE(steps[i].left, steps[i - 1].left);
     EXPECT_EQ(form.Bounds(), (ui::Rect{391, 262, 241, 243}));
     EXPECT_TRUE(form.Enabled());
     EXPECT_TRUE(button.Visible());

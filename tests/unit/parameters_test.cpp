@@ -39,7 +39,8 @@ TEST(Parameters, UnclosedQuoteRunsToTheEnd) {
 
 TEST(Parameters, LimitsLengthAndCount) {
     std::string line = "RVLN " + std::string(400, 'A');
-    for (int i = 0; i < 300; ++i) line += " /Q" + std::to_string(i);
+    for (int i = 0; i < 300; ++i)
+        line += " /Q" + std::to_string(i);
     Parameters p(line);
     EXPECT_EQ(p.Get(1).size(), cmdline::kMaxParameterLength);
     EXPECT_EQ(p.Count(), static_cast<int>(cmdline::kMaxParameters));
