@@ -17,9 +17,9 @@ enum : std::uint32_t {
 };
 enum : std::uint32_t { kSemFailCriticalErrors = 1 };
 enum : std::uint32_t {
-    kIoctlDiskCheckVerify = 0x00070024,
-    kIoctlDiskEjectMedia = 0x00070808,
-    kIoctlDiskLoadMedia = 0x0007080C
+    kIoctlDiskCheckVerify = 0x00074800,
+    kIoctlDiskEjectMedia = 0x00074808,
+    kIoctlDiskLoadMedia = 0x0007480C
 };
 
 struct VolumeInfo {
