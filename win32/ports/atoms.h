@@ -1,0 +1,17 @@
+#pragma once
+#include "win32/ports/win_api.h"
+
+#include <string>
+
+#include "ports/atom_port.h"
+
+namespace win32 {
+
+class Win32Atoms final : public port::AtomPort {
+  public:
+    port::Atom GlobalFindAtom(const std::string& name) override;
+    port::Atom GlobalAddAtom(const std::string& name) override;
+    void GlobalDeleteAtom(port::Atom atom) override;
+};
+
+}  // namespace win32

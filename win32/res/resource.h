@@ -1,0 +1,16 @@
+#pragma once
+// Resource ids shared by rvln.rc and the code. Plain #defines: the resource compiler reads this too.
+
+// The application icon (32 x 32 and 16 x 16). Lowest id, so the shell shows it for RVLN.EXE.
+#define IDI_MAIN 1
+
+// Toolbar pictures for the 32 x 32 buttons: 24 x 24, 8 bits, on button-face grey (192, 192, 192);
+// load with LR_LOADMAP3DCOLORS to follow the user's colours.
+#define IDB_SETTINGS 101
+#define IDB_TRAY 102
+#define IDB_INFO 103
+
+// The main button's picture, 180 x 28, one bitmap per state, same background rule.
+#define IDB_MAIN_NORMAL 111
+#define IDB_MAIN_DISABLED 112
+#define IDB_MAIN_PRESSED 113
