@@ -1,0 +1,25 @@
+#pragma once
+// A status bar with the model's panels; owner-drawn panels get the panel's own colours.
+#include <windows.h>
+
+#include "ui/controls.h"
+#include "win32/ui/peer.h"
+
+namespace win32 {
+
+class StatusBarPeer final : public Win32Peer {
+  public:
+    StatusBarPeer(Win32Backend& backend, ui::StatusBar& bar) : Win32Peer(backend, bar), bar_(bar) {}
+
+  protected:
+    HWND CreateNative(const Placement& placement) override;
+    void Apply(ui::Change what) override;
+    bool OnDrawItem(DRAWITEMSTRUCT& item) override;
+
+  private:
+    void ApplyPanels();
+
+    ui::StatusBar& bar_;
+};
+
+}  // namespace win32
