@@ -22,6 +22,21 @@ void PrepareMethodList(TForm1& form) {
     form.ComboBox1.SetItem(5, "FORCE         ReLog");
 }
 
+std::vector<std::string> MethodListTexts(OsKind kind) {
+    std::vector<std::string> texts(kMethodDesignEntries.begin(), kMethodDesignEntries.end());
+    if (IsWin9x(kind)) {
+        texts.erase(texts.begin() + 10);
+    } else {
+        texts[0] = "ShutDown";
+        texts[3] = "FORCE         ShutDown";
+        texts[4] = "FORCE         ReBoot";
+        texts[5] = "FORCE         ReLog";
+        texts.erase(texts.begin() + 11);
+        texts.erase(texts.begin() + 8);
+    }
+    return texts;
+}
+
 void RemoveMethodsForOs(TForm1& form) {
     if (form.ComboBox1.Items().size() != kMethodDesignEntries.size()) return;
     if (IsWin9x(form.program.osKind)) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 #include "app/os_kind.h"
 
 namespace app {
@@ -12,6 +13,8 @@ class TForm1;
 // The list in its design form; the shown list is adapted to the system.
 extern const std::array<const char*, 12> kMethodDesignEntries;
 
+// The list as the user sees it on this kind of system.
+std::vector<std::string> MethodListTexts(OsKind kind);
 // Relabels the entries for systems other than Windows 95/98 (once, before the removal).
 void PrepareMethodList(TForm1& form);
 // Removes the entries the system cannot do: 11 remain on Windows 95/98, 10 elsewhere.

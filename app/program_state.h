@@ -6,16 +6,20 @@
 #include "cmdline/parameters.h"
 #include "lib/animation.h"
 #include "ports/platform.h"
+#include "shutdown/engine.h"
 #include "ui/application.h"
 
 namespace app {
+
+class TForm1;
 
 struct ProgramState {
     explicit ProgramState(port::Platform& platform)
         : os(platform),
           application(platform.loop, platform.ui),
           params(platform.system.CommandLine()),
-          osKind(GetOsKind(platform.system.GetVersionEx())) {}
+          osKind(GetOsKind(platform.system.GetVersionEx())),
+          engine(*this) {}
 
     port::Platform& os;
     ui::Application application;
@@ -26,6 +30,10 @@ struct ProgramState {
     std::string CdromLetters;   // drive letters in drive order
     std::string RemovableLetters;
     lib::WindowAnimator animator;
+    shutdown::Engine engine;
+    TForm1* form = nullptr;  // the main window once it exists
+    // The engine ended the program: nothing may be saved or released a second time.
+    bool ended = false;
 
     // The executable's folder with its final backslash.
     std::string ProgramDir() const;

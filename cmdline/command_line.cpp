@@ -6,6 +6,8 @@ namespace cmdline {
 
 // Option words and commands arrive with the command-line processor; until then every
 // parameter is left to the start-up steps that look at it ("/T", "/S", "/Q").
-bool ProcessCommandLine(app::ProgramState&) { return true; }
+bool ProcessCommandLine(app::ProgramState&) {
+    return true;
+}
 
 }  // namespace cmdline

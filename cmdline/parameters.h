@@ -11,7 +11,7 @@ constexpr size_t kMaxParameterLength = 255;
 constexpr size_t kMaxParameters = 255;
 
 class Parameters {
-public:
+  public:
     Parameters() = default;
     // commandLine: the whole line, program name first.
     explicit Parameters(std::string_view commandLine);
@@ -21,7 +21,7 @@ public:
     // 1-based like ParamStr; empty beyond Count(). Index 0 is the program as typed.
     std::string Get(int index) const;
 
-private:
+  private:
     std::string program_;
     std::vector<std::string> words_;
 };

@@ -29,7 +29,8 @@ void DetectDrives(app::ProgramState& program) {
 std::string ReadSavedMciDrive(app::ProgramState& program) {
     if (program.CdromLetters.empty()) return {};
     port::RegValue value;
-    if (program.os.registry.QueryValue(port::RegRoot::LocalMachine, kMciCdAudioKey, "Default Drive", value) != 0 ||
+    if (program.os.registry.QueryValue(port::RegRoot::LocalMachine, kMciCdAudioKey, "Default Drive", value) !=
+            0 ||
         value.type != port::kRegBinary || value.data.size() != 4) {
         return {};
     }
@@ -43,6 +44,9 @@ std::string ReadSavedMciDrive(app::ProgramState& program) {
 void RefreshDeviceMenus(app::TForm1&) {}
 void WaitForDevices(app::TForm1&) {}
 void RestoreMciCdDrive(app::TForm1&) {}
-void ReleaseDevices(app::TForm1& form) { form.DeviceCount = 0; }
+void ReleaseDevices(app::TForm1& form) {
+    form.DeviceCount = 0;
+}
+void EjectAllIfInserted(app::TForm1&) {}
 
 }  // namespace devices

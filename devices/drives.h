@@ -21,5 +21,7 @@ void RefreshDeviceMenus(app::TForm1& form);
 void WaitForDevices(app::TForm1& form);
 void RestoreMciCdDrive(app::TForm1& form);
 void ReleaseDevices(app::TForm1& form);
+// Ejects every device marked for it that holds a medium; returns when its workers have ended.
+void EjectAllIfInserted(app::TForm1& form);
 
 }  // namespace devices

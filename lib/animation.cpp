@@ -7,7 +7,9 @@
 namespace lib {
 namespace {
 
-int RoundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+int RoundHalfUp(double v) {
+    return static_cast<int>(std::floor(v + 0.5));
+}
 
 // A safety net: a step never moves less than a pixel, but a broken size must not spin forever.
 constexpr int kMaxSteps = 10000;
@@ -24,9 +26,15 @@ double WindowAnimator::Ratio(int width, int height) {
     return smaller > 0 ? static_cast<double>(larger) / smaller : 1.0;
 }
 
-int WindowAnimator::GrowWidthStep(double ratio, int steps) { return RoundHalfUp(ratio + steps / ratio); }
-int WindowAnimator::GrowHeightStep(double ratio, int steps) { return RoundHalfUp(steps / ratio); }
-int WindowAnimator::ShrinkWidthStep(double ratio, int steps) { return RoundHalfUp(ratio + steps); }
+int WindowAnimator::GrowWidthStep(double ratio, int steps) {
+    return RoundHalfUp(ratio + steps / ratio);
+}
+int WindowAnimator::GrowHeightStep(double ratio, int steps) {
+    return RoundHalfUp(steps / ratio);
+}
+int WindowAnimator::ShrinkWidthStep(double ratio, int steps) {
+    return RoundHalfUp(ratio + steps);
+}
 
 void WindowAnimator::ShrinkToRect(ui::Form& window, int left, int top, int width, int height) {
     if (pending_) return;
@@ -56,7 +64,8 @@ void WindowAnimator::HideChildren(ui::Form& window) {
 }
 
 void WindowAnimator::ShowChildren() {
-    for (ui::Widget* child : hiddenChildren_) child->SetVisible(true);
+    for (ui::Widget* child : hiddenChildren_)
+        child->SetVisible(true);
     hiddenChildren_.clear();
 }
 
@@ -82,7 +91,8 @@ void WindowAnimator::AnimateGrow(ui::Form& window, int targetLeft, int targetTop
         width += dw;
         height += dh;
         int k = std::min(i, steps);
-        window.SetBounds(start.left + RoundHalfUp(stepX * k), start.top + RoundHalfUp(stepY * k), width, height);
+        window.SetBounds(start.left + RoundHalfUp(stepX * k), start.top + RoundHalfUp(stepY * k), width,
+                         height);
         if (afterStep) afterStep();
         if (width >= full_.width - dw || height >= full_.height - dh) break;
     }
@@ -92,8 +102,8 @@ void WindowAnimator::AnimateGrow(ui::Form& window, int targetLeft, int targetTop
     pending_ = false;
 }
 
-void WindowAnimator::AnimateShrink(ui::Form& window, int targetLeft, int targetTop, int steps, int finalHeight,
-                                   int finalWidth) {
+void WindowAnimator::AnimateShrink(ui::Form& window, int targetLeft, int targetTop, int steps,
+                                   int finalHeight, int finalWidth) {
     if (!window.Visible()) return;
     const ui::Rect start = window.Bounds();
     if (!pending_) {
@@ -113,7 +123,8 @@ void WindowAnimator::AnimateShrink(ui::Form& window, int targetLeft, int targetT
         width -= dw;
         height -= dh;
         int k = std::min(i, steps);
-        window.SetBounds(start.left + RoundHalfUp(stepX * k), start.top + RoundHalfUp(stepY * k), width, height);
+        window.SetBounds(start.left + RoundHalfUp(stepX * k), start.top + RoundHalfUp(stepY * k), width,
+                         height);
         if (afterStep) afterStep();
     }
     rect_ = ui::Rect{targetLeft, targetTop, finalWidth, finalHeight};

@@ -9,7 +9,7 @@
 namespace lib {
 
 class WindowAnimator {
-public:
+  public:
     // Each step is one move of the window; the program lets the window repaint in between.
     std::function<void()> afterStep;
 
@@ -20,7 +20,8 @@ public:
     // Grows the visible window from the small rectangle to its remembered size at the target.
     void AnimateGrow(ui::Form& window, int targetLeft, int targetTop, int steps);
     // Shrinks the window from its current bounds to finalWidth x finalHeight at the target.
-    void AnimateShrink(ui::Form& window, int targetLeft, int targetTop, int steps, int finalHeight, int finalWidth);
+    void AnimateShrink(ui::Form& window, int targetLeft, int targetTop, int steps, int finalHeight,
+                       int finalWidth);
 
     bool Pending() const { return pending_; }
     const ui::Rect& Remembered() const { return full_; }
@@ -34,7 +35,7 @@ public:
     static int ShrinkWidthStep(double ratio, int steps);
     static double Ratio(int width, int height);
 
-private:
+  private:
     void HideChildren(ui::Form& window);
     void ShowChildren();
 
