@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/method_list.h"
+#include "cmdline/command_line.h"
 #include "devices/drives.h"
 #include "hotkeys/shutdown_hotkey.h"
 #include "settings/settings_store.h"
@@ -153,6 +154,8 @@ void TForm1::BuildMainView() {
     OnRelease = [this] { program.application.Terminate(); };
     OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
     BitBtn2.OnClick = [this] { BitBtn2_Click(); };
+    Button1.OnClick = [this] { Exit_Choice(); };
+    ComboBox1.OnChange = [this] { ComboBox1_Changed(); };
     BitBtn1.OnClick = [this] { OpenSettingsNotebook(0); };
     // The edits need the keys the window would otherwise take.
     for (ui::Edit* edit : {&Edit1, &Edit2, &Edit3, &Edit4}) {
@@ -186,7 +189,6 @@ void TForm1::BuildMenus() {
     EjectRetract1.enabled = false;
     LogFile1.enabled = false;
     ShowLog1.isDefault = true;
-    CommandlineOptions1.enabled = false;
     Help2.OnClick = [this] { Help2Click(); };
     Exit1.OnClick = [this] { Exit1Click(); };
 }

@@ -79,6 +79,15 @@ class TForm1 : public ui::Form, public Notebook {
     void InitForm1();
     void PrepareMainWindow();
 
+    // The main action (the main button, the tray's default item, the shutdown hotkey).
+    void Exit_Choice();
+    void ComboBox1_Changed();
+    void CheckForceSelection();
+    // Writes or removes the autostart value by "&Always start in System Tray".
+    void ApplyAutostart();
+    // The start-up countdown's warning was declined: "&Run at Start" goes off at once.
+    void DeclineStartupCountdown();
+
     // Event handlers.
     void AppMessage(const port::Message& msg, bool& handled);
     void FormKeyDown(ui::Key& key, ui::ShiftState shift);

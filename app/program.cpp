@@ -53,6 +53,7 @@ bool Program::Start() {
     program.application.SetHintTiming(1200, 10000);
 
     form_ = std::make_unique<TForm1>(program);
+    program.form = form_.get();
     form_->Realize(os.ui);
     form_->InitForm1();
     if (!form_->MainWindowAway && !program.application.Terminated()) form_->Show();

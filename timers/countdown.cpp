@@ -15,6 +15,11 @@ void StopCountdown(app::TForm1& form) {
 }
 
 void TogglePause(app::TForm1&) {}
+void StartCountdown(app::TForm1&) {}
+void ResumeCountdown(app::TForm1&) {}
+bool CheckStartupSafety(app::TForm1&) {
+    return true;
+}
 
 void ShowTimerControls(app::TForm1& form) {
     form.SpeedButton1.SetVisible(true);

@@ -7,6 +7,11 @@ class TForm1;
 namespace timers {
 
 void AutoStartCountdown(app::TForm1& form);
+// Arms the countdown for the pending method, then lets it run.
+void StartCountdown(app::TForm1& form);
+void ResumeCountdown(app::TForm1& form);
+// Warns about a start-up countdown that could end every session at once; false when declined.
+bool CheckStartupSafety(app::TForm1& form);
 void StopCountdown(app::TForm1& form);
 void TogglePause(app::TForm1& form);
 void ShowTimerControls(app::TForm1& form);

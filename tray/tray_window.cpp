@@ -8,6 +8,10 @@ namespace tray {
 // its system menu is never changed.
 void MoveToTray(app::TForm1&, bool) {}
 void TimerWindowCommand(app::TForm1&, std::uint32_t) {}
+void UpdateTrayMenu(app::TForm1&) {}
+void ShowArmedTrayMenu(app::TForm1&) {}
+void ShowFromTray(app::TForm1&) {}
+void TimerWindowMenu(app::TForm1&) {}
 void RestoreSystemMenu(app::TForm1& form) {
     form.os().taskbar.GetSystemMenu(form.GetPeer() ? form.GetPeer()->Native() : 0, true);
     form.SystemMenuChanged = false;

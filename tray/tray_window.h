@@ -12,6 +12,13 @@ namespace tray {
 void MoveToTray(app::TForm1& form, bool byUser);
 // A command of the timer window's own system-menu items.
 void TimerWindowCommand(app::TForm1& form, std::uint32_t command);
+// The tray's default item and hint follow the selected method.
+void UpdateTrayMenu(app::TForm1& form);
+// While a countdown is armed: the timer items, and the hint that tells how to open the window.
+void ShowArmedTrayMenu(app::TForm1& form);
+void ShowFromTray(app::TForm1& form);
+// Puts the timer window's items into the system menu.
+void TimerWindowMenu(app::TForm1& form);
 // Puts the window's system menu back after the timer window changed it.
 void RestoreSystemMenu(app::TForm1& form);
 

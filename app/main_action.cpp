@@ -1,0 +1,80 @@
+// The main action and the method list's change handler.
+#include "app/form1.h"
+#include "app/method_list.h"
+#include "shutdown/force_checks.h"
+#include "shutdown/methods.h"
+#include "timers/countdown.h"
+#include "tray/tray_window.h"
+
+namespace app {
+
+void TForm1::Exit_Choice() {
+    ActivatedFromTray = false;
+    if (!MainActionGate || PendingMethodCode != 0) return;
+    const int position = ComboBox1.ItemIndex();
+    const std::uint8_t code = MethodCodeForPosition(program.osKind, position);
+    shutdown::EngineState& engine = program.engine.state;
+    engine.currentLogCode = position;
+    engine.triggerKind = shutdown::TRIGGER_WINDOW;
+    engine.commandLineMethodName.clear();
+    PendingMethodCode = code;
+    ApplyAutostart();
+    if (TrayIconActive) tray::ShowArmedTrayMenu(*this);
+
+    if (!CheckBox4.Checked()) {
+        program.engine.ExecuteAction(code);
+        if (code == shutdown::METHOD_ASK && engine.askResult == 1 && !program.ended) {
+            program.engine.ExecuteAction(engine.pendingAskChoice);
+        }
+        return;
+    }
+    if (!CheckBox12.Checked() && HiddenStart) {
+        if (TrayIconActive) {
+            tray::ShowFromTray(*this);
+            BitBtn3.Click();
+            tray::TimerWindowMenu(*this);
+        } else {
+            Show();
+            os().taskbar.ShowWindow(program.application.Handle(), port::kSwShowNormal);
+        }
+    }
+    HiddenStart = false;
+    timers::StartCountdown(*this);
+    timers::ResumeCountdown(*this);
+    CountdownRunning = true;
+}
+
+void TForm1::ComboBox1_Changed() {
+    tray::UpdateTrayMenu(*this);
+    UpdateStatusLabel(*this);
+    CheckForceSelection();
+    if (!timers::CheckStartupSafety(*this)) DeclineStartupCountdown();
+    PreviousMethodIndex = ComboBox1.ItemIndex();
+    if (Button1.Showing() && Button1.Enabled()) Button1.SetFocus();
+}
+
+void TForm1::CheckForceSelection() {
+    if (!IsForcePosition(ComboBox1.ItemIndex())) return;
+    if (!shutdown::IsForceBlocked(os(), program.osKind, true)) return;
+    ComboBox1.SetItemIndex(PreviousMethodIndex);
+    UpdateStatusLabel(*this);
+}
+
+}  // namespace app
+
+namespace app {
+
+// The autostart value belongs to the settings store, which writes it with the other settings.
+void TForm1::ApplyAutostart() {}
+
+void TForm1::DeclineStartupCountdown() {
+    CheckBox12.SetChecked(false);
+    // Written at once, as a string: a crash before the next save must not arm it again.
+    const std::string off = "0";
+    port::RegValue value{port::kRegSz, std::vector<std::uint8_t>(off.begin(), off.end())};
+    value.data.push_back(0);
+    os().registry.SetValue(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Timer1", "StartUp",
+                           value);
+}
+
+}  // namespace app
