@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Runs RVLN.EXE under Wine in a throwaway prefix (a 1024x768 Wine desktop with a taskbar) and
+# saves a screenshot once its main window is up. Without a usable DISPLAY it starts its own Xvfb
+# and keeps the program running until Enter is pressed or RVLN_RUN_SECONDS (default 300) pass;
+# with a DISPLAY it runs until the program exits. Extra arguments go to RVLN.EXE.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+# RVLN_BUILD_DIR runs the program of another, already built MinGW tree instead.
+build=${RVLN_BUILD_DIR:-}
+if [[ -z $build ]]; then
+    build=build/mingw64
+    bash scripts/build.sh mingw64
+fi
+
+display=""
+if [[ -n ${DISPLAY:-} ]] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
+    display=$DISPLAY
+fi
+
+# The script goes in as an argument so that standard input stays the terminal (for Enter).
+script=$(cat <<'PY'
+import os
+import select
+import sys
+import time
+
+sys.path.insert(0, "tests/e2e")
+import harness
+
+build, display, args = sys.argv[1], sys.argv[2] or None, sys.argv[3:]
+seconds = float(os.environ.get("RVLN_RUN_SECONDS", "300"))
+session = harness.Session(build, display=display)
+prefix = session.new_prefix("run", artifacts=harness.REPO_ROOT / "artifacts" / "run")
+try:
+    program = prefix.start(*args)
+    main = prefix.wait_window("TForm1", exe="RVLN.EXE", timeout=30)
+    if main is None:
+        print("RVLN.EXE showed no main window" + ("" if program.running() else
+              f" and exited with code {program.wait(0)}"))
+        print(program.log()[-2000:])
+    shot = prefix.screenshot("screenshot")
+    print(f"screenshot: {shot}")
+    print(f"program log: {program.log_path}")
+    if display:
+        print(f"running on {display}; close RVLN.EXE to end")
+        while program.wait(1) is None:
+            pass
+    elif program.running():
+        print(f"running on private display {session.display_name}; "
+              f"press Enter to end (or wait {seconds:.0f}s)")
+        deadline = time.monotonic() + seconds
+        stdin_open = sys.stdin is not None and not sys.stdin.closed
+        while program.running() and time.monotonic() < deadline:
+            if stdin_open:
+                ready, _, _ = select.select([sys.stdin], [], [], 0.5)
+                if ready:
+                    if sys.stdin.readline() == "":
+                        stdin_open = False  # no terminal: only the timeout ends the run
+                    else:
+                        break
+            else:
+                time.sleep(0.5)
+    code = program.wait(0)
+    print("ending RVLN.EXE" if code is None else f"RVLN.EXE exited with code {code}")
+finally:
+    prefix.close()
+    session.close()
+PY
+)
+exec python3 -c "$script" "$build" "$display" "$@"

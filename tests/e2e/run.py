@@ -1,0 +1,159 @@
+#!/usr/bin/env python3
+"""Runs every tests/e2e/test_*.py against a MinGW build and ends with "N passed, N failed".
+
+usage: run.py BUILD_DIR [-k SUBSTRING] [--keep]
+
+A test that errors, times out or is skipped counts as failed: nothing is left out silently.
+"""
+
+import argparse
+import os
+import shutil
+import signal
+import sys
+import time
+import traceback
+import unittest
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE))
+
+import harness  # noqa: E402
+
+# Every harness call has its own timeout; this one catches a test that loops on its own.
+PER_TEST_TIMEOUT = 300
+
+
+class TestTimeout(Exception):
+    pass
+
+
+def _on_alarm(signum, frame):
+    raise TestTimeout(f"test ran longer than {PER_TEST_TIMEOUT}s")
+
+
+class Result(unittest.TestResult):
+    def __init__(self):
+        super().__init__()
+        self.passed = []
+        self.failed = []
+        self._started = 0.0
+
+    def startTest(self, test):
+        super().startTest(test)
+        self._started = time.monotonic()
+        signal.alarm(PER_TEST_TIMEOUT)
+
+    def stopTest(self, test):
+        signal.alarm(0)
+        super().stopTest(test)
+
+    def _report(self, test, verdict, detail=None):
+        elapsed = time.monotonic() - self._started
+        print(f"{verdict} {test.id()} ({elapsed:.1f}s)", flush=True)
+        if detail:
+            print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
+
+    def addSuccess(self, test):
+        super().addSuccess(test)
+        self.passed.append(test.id())
+        self._report(test, "PASS")
+
+    def addFailure(self, test, err):
+        super().addFailure(test, err)
+        self.failed.append(test.id())
+        self._report(test, "FAIL", self._exc_info_to_string(err, test))
+
+    def addError(self, test, err):
+        super().addError(test, err)
+        self.failed.append(test.id())
+        self._report(test, "FAIL", self._exc_info_to_string(err, test))
+
+    def addSkip(self, test, reason):
+        super().addSkip(test, reason)
+        self.failed.append(test.id())
+        self._report(test, "FAIL", f"skipped: {reason}")
+
+    def addExpectedFailure(self, test, err):
+        super().addExpectedFailure(test, err)
+        self.failed.append(test.id())
+        self._report(test, "FAIL", "expected failure counts as failure")
+
+    def addUnexpectedSuccess(self, test):
+        super().addUnexpectedSuccess(test)
+        self.failed.append(test.id())
+        self._report(test, "FAIL", "unexpected success")
+
+    def addSubTest(self, test, subtest, err):
+        super().addSubTest(test, subtest, err)
+        if err is not None:
+            self.failed.append(subtest.id())
+            self._report(subtest, "FAIL", self._exc_info_to_string(err, test))
+
+
+def _flatten(suite):
+    for item in suite:
+        if isinstance(item, unittest.TestSuite):
+            yield from _flatten(item)
+        else:
+            yield item
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("build_dir", help="MinGW build tree holding win32/RVLN.EXE and tests/e2e/probe.exe")
+    parser.add_argument("-k", dest="pattern", default="", help="run only tests whose id contains this")
+    parser.add_argument("--keep", action="store_true", help="keep the Wine prefixes for inspection")
+    args = parser.parse_args()
+
+    loader = unittest.TestLoader()
+    discovered = loader.discover(str(HERE), pattern="test_*.py", top_level_dir=str(HERE))
+    tests = [t for t in _flatten(discovered) if args.pattern in t.id()]
+    # Import errors surface as failing placeholder tests; keep them so they are counted.
+    if not tests:
+        print("no end-to-end tests found")
+        print("0 passed, 1 failed")
+        return 1
+
+    build = Path(args.build_dir).resolve()
+    missing = [p for p in (build / "tests" / "e2e" / "probe.exe",) if not p.exists()]
+    if missing:
+        print(f"cannot run: {', '.join(map(str, missing))} missing")
+        print(f"0 passed, {len(tests)} failed")
+        return 1
+
+    if not args.pattern:
+        # A full run starts from a clean slate so no stale screenshot passes for a new one.
+        shutil.rmtree(harness.artifacts_for(build), ignore_errors=True)
+
+    signal.signal(signal.SIGALRM, _on_alarm)
+    started = time.monotonic()
+    try:
+        signal.alarm(600)
+        session = harness.Session(build, keep=args.keep)
+        signal.alarm(0)
+    except (harness.HarnessError, TestTimeout, OSError) as exc:
+        signal.alarm(0)
+        traceback.print_exc()
+        print(f"cannot run: the Wine session did not start: {exc}")
+        print(f"0 passed, {len(tests)} failed")
+        return 1
+    harness.set_session(session)
+    print(f"Wine session ready on display {session.display_name} "
+          f"({time.monotonic() - started:.1f}s)", flush=True)
+
+    result = Result()
+    try:
+        for test in tests:
+            test(result)
+    finally:
+        harness.close_session()
+
+    print(f"{len(result.passed)} passed, {len(result.failed)} failed")
+    return 1 if result.failed else 0
+
+
+if __name__ == "__main__":
+    os.environ.setdefault("PYTHONUNBUFFERED", "1")
+    sys.exit(main())

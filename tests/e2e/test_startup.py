@@ -1,0 +1,165 @@
+"""Start-up, single instance, main window layout and stopping of RVLN.EXE."""
+
+import itertools
+import time
+import unittest
+
+from harness import WineTestCase
+
+SETTINGS_KEY = r"HKCU\Software\QAV\Ravelin"
+
+METHODS_WIN9X = [
+    "ShutDown   (+Power OFF)",
+    "ShutDown    and ReBoot",
+    "LogOFF        and LogON again",
+    "FORCE         ShutDown* (+Pw. OFF)",
+    "FORCE         ReBoot*",
+    "FORCE         Close(/ReLog)*",
+    "Power OFF (APM/Battery)",
+    "TEST             with MessageBox",
+    "ShutDown     into MS-DOS mode",
+    "ASK                always how...",
+    "Restart          Windows 95/98",
+]
+
+METHODS_NT = [
+    "ShutDown",
+    "ShutDown    and ReBoot",
+    "LogOFF        and LogON again",
+    "FORCE         ShutDown",
+    "FORCE         ReBoot",
+    "FORCE         ReLog",
+    "Power OFF (APM/Battery)",
+    "TEST             with MessageBox",
+    "ASK                always how...",
+    "Windows NT - Commandline",
+]
+
+
+def right_edges(widths):
+    return list(itertools.accumulate(widths))
+
+
+class RavelinTestCase(WineTestCase):
+    os_kind = "win98"
+
+    def start_main(self, *args):
+        program = self.wine.start(*args)
+        main = self.wine.wait_window("TForm1", exe="RVLN.EXE", timeout=30)
+        if main is None:
+            self.fail(f"no main window; program log:\n{program.log()[-2000:]}")
+        return program, main
+
+    def instance_atom(self):
+        return "RVLN!-" + self.wine.user_name()
+
+    def assert_status_panels(self, bar, widths):
+        edges = [panel["right"] for panel in bar["panels"]]
+        expected = right_edges(widths)
+        self.assertEqual(len(edges), len(widths), edges)
+        self.assertEqual(edges[:-1], expected[:-1])
+        # The last panel may stretch to the bar's end instead of stopping at its width.
+        self.assertIn(edges[-1], (expected[-1], -1))
+
+
+class SingleInstanceTest(RavelinTestCase):
+    def test_second_start_ends_by_itself(self):
+        first, main = self.start_main()
+        second = self.wine.start()
+        self.assertEqual(second.wait(15), 0, "the second instance did not end by itself")
+        self.assertTrue(first.running())
+        mains = self.wine.windows(cls="TForm1")
+        self.assertEqual([w["hwnd"] for w in mains], [main["hwnd"]])
+
+    def test_t_switch_ends_without_window_or_settings(self):
+        program = self.wine.start("/t")
+        seen = []
+        deadline = time.monotonic() + 15
+        while program.running() and time.monotonic() < deadline:
+            seen += [w["class"] for w in self.wine.windows(exe="RVLN.EXE", visible=True)]
+        self.assertEqual(program.wait(0), 0, "/t did not end the program at once")
+        self.assertEqual(seen, [], "a window showed up")
+        self.assertEqual(self.wine.windows(exe="RVLN.EXE"), [])
+        self.assertFalse(self.wine.reg_key_exists(SETTINGS_KEY))
+
+
+class MainWindowLayoutTest(RavelinTestCase):
+    def check_layout(self, methods):
+        _, main = self.start_main()
+        self.assertEqual(main["title"], "Ravelin")
+        self.assertEqual((main["client"]["width"], main["client"]["height"]), (235, 218))
+        controls = self.wine.controls(main["hwnd"])
+
+        button = controls.get("Button1")
+        self.assertIsNotNone(button, sorted(controls))
+        self.assertEqual(button["class"], "Button")
+        self.assertEqual((button["rect"]["width"], button["rect"]["height"]), (190, 35))
+
+        combo = controls.get("ComboBox1")
+        self.assertIsNotNone(combo, sorted(controls))
+        self.assertEqual(combo["class"], "ComboBox")
+        self.assertEqual(combo["count"], len(methods))
+        self.assertEqual(combo["items"], methods)
+
+        for name in ("StatusBar1", "StatusBar2"):
+            self.assertIn(name, controls)
+            self.assertEqual(controls[name]["class"], "msctls_statusbar32")
+        self.assert_status_panels(controls["StatusBar1"], [44, 72, 28, 24, 24, 21, 21])
+        self.assert_status_panels(controls["StatusBar2"], [44, 100, 40, 14, 14, 14])
+
+    def test_layout_on_windows_98(self):
+        self.check_layout(METHODS_WIN9X)
+
+    def test_layout_on_windows_nt4(self):
+        self.wine.set_os("nt40")
+        self.check_layout(METHODS_NT)
+
+    def test_screenshot_of_main_window(self):
+        _, main = self.start_main()
+        self.assertTrue(self.wait_until(lambda: self.wine.find("Button1", top=main["hwnd"]), timeout=10))
+        path = self.wine.screenshot("main-window", rect=main["rect"])
+        width, height, colours = self.wine.image_info(path)
+        self.assertEqual((width, height), (main["rect"]["width"], main["rect"]["height"]))
+        self.assertGreater(colours, 8, "the main window looks blank")
+
+
+class StoppingTest(RavelinTestCase):
+    def test_exit_shortcut_ends_and_frees_the_atom(self):
+        atom = self.instance_atom()
+        self.assertFalse(self.wine.atom_exists(atom))
+        program, main = self.start_main()
+        self.assertTrue(self.wine.atom_exists(atom))
+
+        self.wine.key(main["hwnd"], "X", ctrl=True)
+        self.assertEqual(program.wait(20), 0, "Ctrl+X did not end the program")
+        self.assertFalse(self.wine.atom_exists(atom))
+
+        again, main = self.start_main()
+        self.assertTrue(again.running())
+        self.assertTrue(self.wine.atom_exists(atom))
+
+    def test_exit_saves_the_settings(self):
+        # The counterpart of "/t", which must leave the registry untouched.
+        program, main = self.start_main()
+        self.wine.key(main["hwnd"], "X", ctrl=True)
+        self.assertEqual(program.wait(20), 0, "Ctrl+X did not end the program")
+        self.assertTrue(self.wine.reg_key_exists(SETTINGS_KEY + r"\LocalUser"),
+                        "settings were not saved on exit")
+
+    def test_close_box_ends_and_frees_the_atom(self):
+        atom = self.instance_atom()
+        for how in ("WM_CLOSE", "SC_CLOSE"):
+            with self.subTest(how=how):
+                program, main = self.start_main()
+                self.assertTrue(self.wine.atom_exists(atom))
+                if how == "WM_CLOSE":
+                    self.wine.close_window(main["hwnd"])
+                else:
+                    self.wine.syscommand(main["hwnd"], "CLOSE")
+                self.assertEqual(program.wait(20), 0, f"{how} did not end the program")
+                self.assertFalse(self.wine.atom_exists(atom))
+                self.assertEqual(self.wine.windows(cls="TForm1"), [])
+
+
+if __name__ == "__main__":
+    unittest.main()
