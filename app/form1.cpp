@@ -153,6 +153,10 @@ void TForm1::BuildMainView() {
     OnClose = [this](ui::CloseAction& action) { FormClose(action); };
     OnRelease = [this] { program.application.Terminate(); };
     OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
+    // A minimise from the caption reaches the window directly, never the message hook.
+    OnStateChange = [this](ui::WindowState state) {
+        if (state == ui::WindowState::Minimized) MinimizedToTaskBar = true;
+    };
     BitBtn2.OnClick = [this] { BitBtn2_Click(); };
     Button1.OnClick = [this] { Exit_Choice(); };
     ComboBox1.OnChange = [this] { ComboBox1_Changed(); };

@@ -86,7 +86,9 @@ void Form::PeerActivated(bool active) {
 }
 
 void Form::PeerStateChanged(WindowState state) {
+    if (state_ == state) return;
     state_ = state;
+    if (OnStateChange) OnStateChange(state);
 }
 
 }  // namespace ui

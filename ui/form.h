@@ -65,6 +65,8 @@ class Form : public Widget {
     // After a close with CloseAction::Free; the program ends there for its main window.
     std::function<void()> OnRelease;
     std::function<void(Key& key, ShiftState shift)> OnKeyDown;
+    // The user minimised or restored the window (the system does it, not the program).
+    std::function<void(WindowState state)> OnStateChange;
 
     // Entry points for the peer.
     // A key went down in the form or one of its controls; false when the key was consumed.

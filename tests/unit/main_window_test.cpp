@@ -316,3 +316,16 @@ TEST_F(MainWindowTest, WithoutAnimationShowingMovesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, MinimiseFromTheCaptionIsNotedToo) {
+    Start();
+    form->PeerStateChanged(ui::WindowState::Minimized);
+    EXPECT_TRUE(form->MinimizedToTaskBar);
+    form->PeerStateChanged(ui::WindowState::Normal);
+    form->Form1_Resize();
+    EXPECT_FALSE(form->MinimizedToTaskBar);
+}
+
+}  // namespace
