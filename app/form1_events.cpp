@@ -186,6 +186,8 @@ void TForm1::Exit1Click() {
 void TForm1::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
+    // The engine's end of the program has saved and released already.
+    if (program.ended) return;
     settings::SaveSettings(*this);
     devices::ReleaseDevices(*this);
     hotkeys::UnregisterDeviceHotkeys(*this);

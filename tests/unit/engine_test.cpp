@@ -498,3 +498,16 @@ TEST_F(EngineTest, LaunchFileErrorTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EngineTest, TheWindowsEndAfterTheEngineSavesNothingMore) {
+    Start();
+    Run(0);
+    const int writes = machine.registry.WriteCalls();
+    program->Run();
+    EXPECT_EQ(machine.registry.WriteCalls(), writes);
+    EXPECT_FALSE(machine.atoms.Has("RVLN!-Chris"));
+}
+
+}  // namespace
