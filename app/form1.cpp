@@ -4,6 +4,7 @@
 #include "cmdline/command_line.h"
 #include "devices/drives.h"
 #include "hotkeys/shutdown_hotkey.h"
+#include "log/log_page.h"
 #include "settings/settings_store.h"
 #include "ui/pictures.h"
 
@@ -192,7 +193,9 @@ void TForm1::BuildMenus() {
     // The device menu and the log file entries follow the device table and RVLN.LOG.
     EjectRetract1.enabled = false;
     LogFile1.enabled = false;
+    PopupMenu2.OnPopup = [this] { eventlog::UpdateLogFileMenus(*this); };
     ShowLog1.isDefault = true;
+    CommandlineOptions1.OnClick = [this] { cmdline::ShowCommandLineHelp(program); };
     Help2.OnClick = [this] { Help2Click(); };
     Exit1.OnClick = [this] { Exit1Click(); };
 }

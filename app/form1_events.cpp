@@ -134,6 +134,7 @@ void TForm1::Form1_Resize() {
     if (!CountdownRunning) ProgressBar1.SetPosition(ProgressBar1.Min());
     os().taskbar.ShowWindow(program.application.Handle(), port::kSwShow);
     if (Button1.Enabled() && !Button1.Focused()) Button1.SetFocus();
+    settings::StoreStatusBarVisibility(*this);
     if (NotebookShowing()) {
         Button1.SetEnabled(false);
         Button2.SetDefault(true);

@@ -3,6 +3,7 @@
 #include "app/method_list.h"
 #include "devices/drives.h"
 #include "hotkeys/shutdown_hotkey.h"
+#include "log/log_page.h"
 #include "settings/settings_store.h"
 #include "sysopts/system_options.h"
 #include "timers/countdown.h"
@@ -33,6 +34,10 @@ void TForm1::PrepareMainWindow() {
     ComboBox5.SetItems(keys);
     ComboBox5.SetItemIndex(0);
 
+    Button2.OnClick = [this] { settings::TabSheet1_Save(*this); };
+    Button4.OnClick = [this] { settings::TabSheet1_Default(*this); };
+    Button3.OnClick = [this] { settings::TabSheet1_Cancel(*this); };
+
     HiddenStart = true;
     MainActionGate = true;
     const OsKind kind = program.osKind;
@@ -49,6 +54,7 @@ void TForm1::PrepareMainWindow() {
 
 void TForm1::InitForm1() {
     PrepareMainWindow();
+    eventlog::BindLogPage(*this);
     settings::SetDefaultSettings(*this);
     WindowTop = CentredTop();
     WindowLeft = CentredLeft();
@@ -98,6 +104,7 @@ void TForm1::InitForm1() {
         if (CountdownRunning) timers::StopCountdown(*this);
         ComboBox1.SetVisible(false);
         PageControl1.SetActivePageIndex(0);
+        settings::SnapshotSettings(*this);
         if (CheckBox4.Checked()) timers::HideTimerControls(*this);
         ShowSettingsPanel();
     }
@@ -149,6 +156,7 @@ void TForm1::OpenSettingsNotebook(int tab) {
     ComboBox1.SetEnabled(false);
     ComboBox1.SetVisible(false);
     PageControl1.SetActivePageIndex(tab);
+    if (!NotebookShowing()) settings::SnapshotSettings(*this);
     if (CheckBox4.Checked()) timers::HideTimerControls(*this);
     ShowSettingsPanel();
 }

@@ -195,6 +195,37 @@ Notebook::Notebook(ui::Form* form)
     CheckBox9.SetCaption("Disable &2nd Shutdown-Logo");
     CheckBox26.SetCaption("Disable A&utoScan HDs");
     CheckBox27.SetCaption("Disable Fast &Reboot");
+    Edit3.maxLength = 255;
+    Edit4.maxLength = 1024;
+    SpinEdit4.maxLength = 2;
+    TrackBar1.SetRange(1, 24);
+    SetDesignState();
+}
+
+// The state the form is designed with; the settings defaults start from the same values.
+void Notebook::SetDesignState() {
+    for (ui::CheckBox* on : {&CheckBox1, &CheckBox3, &CheckBox11, &CheckBox14, &CheckBox16, &CheckBox18,
+                             &CheckBox20, &CheckBox21, &CheckBox22, &CheckBox23, &CheckBox25}) {
+        on->SetChecked(true);
+    }
+    for (ui::Widget* off :
+         std::initializer_list<ui::Widget*>{&CheckBox2, &CheckBox12, &CheckBox13, &CheckBox24, &CheckBox25,
+                                            &SpinEdit4, &CheckBox17, &SpinEdit2}) {
+        off->SetEnabled(false);
+    }
+    RadioButton2.SetChecked(true);
+    RadioButton3.SetChecked(true);
+    for (ui::Label* time : {&Label5, &Label6, &Label7, &Label10})
+        time->SetCaption("00");
+    UpDown1.SetPosition(-32768);
+    TrackBar1.SetPosition(1);
+    TrackBar2.SetPosition(180);
+    Label12.SetCaption("180");
+    Edit2.SetText("60");
+    Edit3.SetText("Control Panel");
+    SpinEdit2.SetValue(20);
+    SpinEdit3.SetValue(64);
+    SpinEdit4.SetValue(20);
 }
 
 }  // namespace app

@@ -1,6 +1,8 @@
 #pragma once
 // The Settings notebook of the main window and the setting controls on its pages. The controls
 // hold the current settings; the settings store moves them to and from the registry.
+#include <string>
+#include "settings/snapshot.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -60,6 +62,19 @@ struct Notebook {
     // System: Control Panel copy, splash screens, Windows 98 boot.
     ui::CheckBox CheckBox15, CheckBox7, CheckBox8, CheckBox9, CheckBox26, CheckBox27;
     ui::Edit Edit3;
+
+    // Settings without a control on the pages: the device menus' "System &Hotkeys" items show
+    // SysHotKeys; the viewers open the log file and directories.
+    bool SysHotKeys = true;
+    std::string TextViewer = "NOTEPAD.EXE";
+    std::string DirectoryViewer = "EXPLORER.EXE";
+    // Set while the settings load: the controls' handlers then ask nothing.
+    bool LoadingSettings = false;
+    // Taken when the notebook opens from the main view; "Ca&ncel" puts it back.
+    settings::SettingsSnapshot snapshot;
+
+  private:
+    void SetDesignState();
 };
 
 }  // namespace app

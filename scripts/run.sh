@@ -26,6 +26,7 @@ import sys
 import time
 
 sys.path.insert(0, "tests/e2e")
+sys.dont_write_bytecode = True
 import harness
 
 build, display, args = sys.argv[1], sys.argv[2] or None, sys.argv[3:]

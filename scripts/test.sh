@@ -51,8 +51,10 @@ run_unit_tests() {
     fi
     rm -f "$json"
     echo "== unit tests"
+    local start=$SECONDS
     timeout 600 "$exe" --gtest_output="json:$json" 2>&1 | tee "$log"
     local code=${PIPESTATUS[0]}
+    echo "== unit tests: $((SECONDS - start))s"
     local counts
     counts=$(python3 - "$json" "$log" <<'PY'
 import json, re, sys
@@ -92,8 +94,10 @@ run_counted_suite() {
     local suite=$1 log=$2 limit=$3
     shift 3
     echo "== $suite"
+    local start=$SECONDS
     timeout "$limit" "$@" </dev/null 2>&1 | tee "$log"
     local code=${PIPESTATUS[0]}
+    echo "== $suite: $((SECONDS - start))s"
     local counts
     counts=$(counts_from "$log")
     if [[ -z $counts ]]; then
@@ -110,9 +114,9 @@ run_counted_suite() {
 run_unit_tests
 
 # Win32 suites (tests/win32 and any sibling that follows the same convention): a run.sh that
-# takes the MinGW build tree and prints "N passed, N failed".
+# takes the MinGW build tree and prints "N passed, N failed". The fuzz run builds its own target.
 for runner in tests/*/run.sh; do
-    [[ -f $runner && $runner != tests/e2e/* ]] || continue
+    [[ -f $runner && $runner != tests/e2e/* && $runner != tests/fuzz/* ]] || continue
     suite=$(basename "$(dirname "$runner")")
     if [[ ${built[mingw64]} == 1 ]]; then
         run_counted_suite "$suite tests" "$logs/$suite.log" 600 bash "$runner" build/mingw64
@@ -120,6 +124,12 @@ for runner in tests/*/run.sh; do
         record "$suite tests" 0 1 "could not run: mingw64 build failed"
     fi
 done
+
+# The command-line fuzz target: clang's libFuzzer for a bounded time, its binary and corpus in
+# build/fuzz.
+if [[ -f tests/fuzz/run.sh ]]; then
+    RVLN_FUZZ_DIR=$root/build/fuzz run_counted_suite "fuzz tests" "$logs/fuzz.log" 300 bash tests/fuzz/run.sh
+fi
 
 if [[ ${built[mingw64]} == 1 ]]; then
     run_counted_suite "end-to-end tests" "$logs/e2e.log" 900 python3 tests/e2e/run.py build/mingw64

@@ -31,6 +31,9 @@ OS_KINDS = ("win95", "win98", "nt351", "nt40", "win10")
 PROGRAM_DIR = r"C:\Ravelin"
 PROGRAM_EXE = PROGRAM_DIR + r"\RVLN.EXE"
 PROBE_EXE = r"C:\Tests\probe.exe"
+# Files the build puts next to RVLN.EXE and that ship with it: MS-DOS mode and Restart Windows look
+# for them in the program's folder.
+SUPPORT_FILES = ("RVLNDOS.PIF", "RVLNEXIT.PIF")
 
 # Wine never rewrites these in a prefix it considers up to date, so a test copy can share them with
 # the template through hard links; everything else (registry files, .ini, logs) is copied.
@@ -284,6 +287,46 @@ def _clone_tree(src, dst):
                     shutil.copy2(source, target)
 
 
+def _relay_unescape(match):
+    """Undoes the escapes of Wine's debugstr_w: \\n \\r \\t, \\xNNNN and a backslash before
+    any other character."""
+    code = match.group(1)
+    if code.startswith("x") and len(code) == 5:
+        return chr(int(code[1:], 16))
+    return {"n": "\n", "r": "\r", "t": "\t"}.get(code, code)
+
+
+def _relay_arguments(text):
+    """Splits the argument list of a relay trace line: commas inside L"..." do not separate."""
+    values, current, quoted, i = [], "", False, 0
+    while i < len(text):
+        c = text[i]
+        if quoted and c == "\\" and i + 1 < len(text):
+            current += text[i:i + 2]
+            i += 2
+            continue
+        if c == '"':
+            quoted = not quoted
+        if c == "," and not quoted:
+            values.append(current)
+            current = ""
+        else:
+            current += c
+        i += 1
+    if current or values:
+        values.append(current)
+    decoded = []
+    for value in values:
+        string = re.fullmatch(r'\s*[0-9a-fA-F]+ L"(.*)"\s*', value, re.S)
+        if string:
+            decoded.append(re.sub(r"\\(x[0-9a-fA-F]{4}|.)", _relay_unescape, string.group(1)))
+        elif re.fullmatch(r"\s*[0-9a-fA-F]+\s*", value):
+            decoded.append(int(value, 16))
+        else:
+            decoded.append(value.strip())
+    return decoded
+
+
 class Program:
     """A started Windows program (the wine loader process becomes the Windows process)."""
 
@@ -348,12 +391,25 @@ class Prefix:
         return self.drive_c.joinpath(*parts)
 
     def install_program(self, source=None):
-        """Copies RVLN.EXE into C:\\Ravelin (a real copy: the program writes next to itself)."""
+        """Copies RVLN.EXE and its support files into C:\\Ravelin as they ship (real copies: the
+        program writes next to itself). A test that needs a support file missing deletes it
+        afterwards (see support_file)."""
         source = Path(source or self.session.program)
         if not source.exists():
             raise HarnessError(f"{source} does not exist (build the MinGW tree first)")
         shutil.copy2(source, self.program_dir / "RVLN.EXE")
+        for name in SUPPORT_FILES:
+            shipped = self.session.program.parent / name
+            if not shipped.exists():
+                raise HarnessError(f"{shipped} does not exist (the build copies it next to RVLN.EXE)")
+            shutil.copy2(shipped, self.program_dir / name)
         return PROGRAM_EXE
+
+    def support_file(self, name):
+        """Unix path of a support file beside the installed program (it may have been removed)."""
+        if name not in SUPPORT_FILES:
+            raise HarnessError(f"{name} is not a support file of the program")
+        return self.program_dir / name
 
     # ----- wine processes --------------------------------------------------------------------
 
@@ -510,6 +566,14 @@ class Prefix:
     def sysinfo(self):
         return self.probe_ok("sysinfo")
 
+    def processes(self, exe=None):
+        """Windows processes of the prefix with pid, parent, exe and command line (None when it
+        could not be read)."""
+        code, data = self.probe("processes", *(["--exe", exe] if exe else []))
+        if code == 2:
+            raise HarnessError(f"process list failed: {data}")
+        return data.get("processes", [])
+
     def user_name(self):
         return self.sysinfo()["user"]
 
@@ -597,6 +661,26 @@ class Prefix:
             raw = inside.group(1).split(",") if inside and inside.group(1) else []
             calls.append([int(a, 16) if re.fullmatch(r"[0-9a-fA-F]+", a) else a for a in raw])
         return calls
+
+    @staticmethod
+    def relay_values(program, function):
+        """Each traced call of a function as (arguments, return value): a string argument (shown
+        by the trace as a pointer and L"text") as its text, any other argument as an int; the
+        return value is None while the call has not returned."""
+        calls = []
+        open_calls = []
+        call = re.compile(r"Call [\w.]*\.%s\((.*)\) ret=" % re.escape(function))
+        ret = re.compile(r"Ret  [\w.]*\.%s\(\) retval=([0-9a-fA-F]+)" % re.escape(function))
+        for line in program.log().splitlines():
+            match = call.search(line)
+            if match:
+                calls.append([_relay_arguments(match.group(1)), None])
+                open_calls.append(calls[-1])
+                continue
+            match = ret.search(line)
+            if match and open_calls:
+                open_calls.pop()[1] = int(match.group(1), 16)
+        return [tuple(c) for c in calls]
 
     # ----- screen ----------------------------------------------------------------------------
 

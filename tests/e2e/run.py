@@ -18,6 +18,8 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
+# The tests run from the source tree; compiled copies of them would only litter it.
+sys.dont_write_bytecode = True
 
 import harness  # noqa: E402
 

@@ -84,7 +84,17 @@ class CommonControlsTest(WineTestCase):
         self.wine.start(exe="taskmgr.exe")
         window = self.wine.wait_window("#32770", title="Task Manager", exe="taskmgr.exe")
         self.assertIsNotNone(window)
-        children = self.wine.children(window["hwnd"])
+
+        def filled():
+            # Task Manager fills its status bar from a timer after the window shows.
+            children = self.wine.children(window["hwnd"])
+            classes = {c["class"]: c for c in children}
+            bar = classes.get("msctls_statusbar32")
+            ready = "SysTabControl32" in classes and bar and all(p["text"] for p in bar["panels"])
+            return children if ready else None
+
+        children = self.wait_until(filled, timeout=10)
+        self.assertIsNotNone(children, "Task Manager did not fill its window")
         tabs = next(c for c in children if c["class"] == "SysTabControl32")
         self.assertEqual(tabs["tabs"], ["Applications", "Processes", "Performance"])
         self.assertEqual(tabs["count"], 3)

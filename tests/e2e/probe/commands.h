@@ -31,6 +31,7 @@ int CmdChildren(const Args& args, Json& json);
 int CmdFind(const Args& args, Json& json);
 int CmdAtom(const Args& args, Json& json);
 int CmdSysInfo(const Args& args, Json& json);
+int CmdProcesses(const Args& args, Json& json);
 
 int CmdClick(const Args& args, Json& json);
 int CmdSelectCombo(const Args& args, Json& json);

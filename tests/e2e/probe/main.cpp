@@ -7,7 +7,7 @@
 //   wait-gone HWND [--hidden] | (filters) [--timeout MS]
 //   children HWND                    every descendant with its control details
 //   find NAME [--top HWND | filters] [--timeout MS]   control tagged RvlnName.NAME
-//   atom NAME | sysinfo
+//   atom NAME | sysinfo | processes [--exe NAME]       processes with their command lines
 //   click HWND [--mouse | --real] [--right] [--double]
 //   select-combo HWND INDEX | set-text HWND TEXT | type HWND TEXT
 //   key HWND KEY [--ctrl] [--shift] [--alt] [--post]
@@ -35,6 +35,7 @@ constexpr Command kCommands[] = {
     {L"find", CmdFind},
     {L"atom", CmdAtom},
     {L"sysinfo", CmdSysInfo},
+    {L"processes", CmdProcesses},
     {L"click", CmdClick},
     {L"select-combo", CmdSelectCombo},
     {L"key", CmdKey},

@@ -1,0 +1,40 @@
+// The help entry: RVLNPARA.TXT in the text viewer, or the short text in a box.
+#include <cstdint>
+#include <string>
+#include "app/program_state.h"
+#include "cmdline/command_line.h"
+#include "cmdline/help_text.h"
+#include "lib/text.h"
+#include "settings/user_values.h"
+#include "shutdown/launch_file.h"
+
+namespace cmdline {
+namespace {
+
+constexpr const char* kNotepad = "NOTEPAD.EXE";
+
+// The user's viewer only when it is there: Notepad opens the file on every Windows.
+std::string TextViewer(port::Platform& os) {
+    const std::string viewer = settings::ReadUserString(os, "ExternalPrograms", "TextViewer", kNotepad);
+    if (viewer.empty() || lib::EqualsNoCase(viewer, kNotepad)) return kNotepad;
+    const std::uint32_t attributes = os.files.GetFileAttributes(viewer);
+    if (attributes == port::kInvalidAttributes || (attributes & port::kAttrDirectory)) return kNotepad;
+    return viewer;
+}
+
+}  // namespace
+
+void ShowCommandLineHelp(app::ProgramState& program) {
+    port::Platform& os = program.os;
+    const std::string viewer = TextViewer(os);
+    const std::string path = program.ProgramDir() + kHelpFileName;
+    if (os.files.WriteFile(path, lib::Utf8ToCp1252(HelpFileText())) &&
+        shutdown::LaunchFile(os, viewer, path, "open", port::kSwShowNormal).ok) {
+        return;
+    }
+    // Before the main window exists the application has no title yet.
+    const std::string& title = program.application.Title();
+    os.dialogs.MessageBox(ShortHelpText(), title.empty() ? "Ravelin" : title, port::kMbOk);
+}
+
+}  // namespace cmdline
