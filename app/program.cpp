@@ -42,7 +42,7 @@ bool Program::Start() {
     settings::MigrateOldSettings(program);
     if (!cmdline::ProcessCommandLine(program)) {
         // A command, the help text or a refused parameter ended the program: nothing is saved.
-        os.atoms.GlobalDeleteAtom(program.instanceAtom);
+        if (program.instanceAtom != 0) os.atoms.GlobalDeleteAtom(program.instanceAtom);
         program.instanceAtom = 0;
         return false;
     }

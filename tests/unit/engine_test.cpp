@@ -17,10 +17,11 @@ class EngineTest : public ::testing::Test {
   protected:
     void Start(sim::Os os = sim::Os::Win98, const std::string& args = {}) {
         machine.SetOs(os);
-        if (!args.empty()) machine.SetArguments(args);
         program = std::make_unique<app::Program>(platform);
         ASSERT_TRUE(program->Start());
         form = program->Form();
+        // The command line the command-line methods see; start-up itself ran without it.
+        if (!args.empty()) program->State().params = cmdline::Parameters("RVLN " + args);
     }
     // Selects the list position and presses the main button.
     void Run(int position) {

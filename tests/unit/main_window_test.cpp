@@ -25,6 +25,14 @@ class MainWindowTest : public ::testing::Test {
 
     sim::Machine machine;
     port::Platform platform = machine.Platform();
+    // Stored settings for a plain window: no opening animation, status bars unlocked.
+    bool plain_ = [this] {
+        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Controls",
+                                  "WinAni", 0);
+        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Objects",
+                                  "LockedStatus", 0);
+        return true;
+    }();
     std::unique_ptr<app::Program> program;
     app::TForm1* form = nullptr;
     int mainActions = 0;

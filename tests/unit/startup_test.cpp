@@ -13,6 +13,14 @@ class StartupTest : public ::testing::Test {
   protected:
     sim::Machine machine;
     port::Platform platform = machine.Platform();
+    // Stored settings for a plain window: no opening animation, status bars unlocked.
+    bool plain_ = [this] {
+        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Controls",
+                                  "WinAni", 0);
+        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Objects",
+                                  "LockedStatus", 0);
+        return true;
+    }();
 };
 
 TEST_F(StartupTest, SlashTEndsBeforeAnythingIsTouched) {
