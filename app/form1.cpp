@@ -167,11 +167,6 @@ void TForm1::BuildMainView() {
         edit->OnEnter = [this] { SetKeyPreview(false); };
         edit->OnExit = [this] { SetKeyPreview(true); };
     }
-    Button3.OnClick = [this] { CloseSettingsPanel(); };
-    Button2.OnClick = [this] {
-        CloseSettingsPanel();
-        settings::SaveSettings(*this);
-    };
 }
 
 void TForm1::BuildMenus() {

@@ -3,37 +3,16 @@
 #include "app/program_state.h"
 #include "lib/messages.h"
 #include "shutdown/engine.h"
+#include "settings/user_values.h"
 #include "shutdown/methods.h"
 
 namespace shutdown {
-namespace {
-
-constexpr const char* kGuardsKey = "Software\\QAV\\Ravelin\\LocalUser\\Guards";
-constexpr const char* kPowerResult = "PowerResult";
-
-std::uint32_t ReadPowerResult(port::RegistryPort& registry) {
-    port::RegValue value;
-    if (registry.QueryValue(port::RegRoot::CurrentUser, kGuardsKey, kPowerResult, value) != 0 ||
-        value.type != port::kRegDword || value.data.size() != 4) {
-        return 0;
-    }
-    return value.data[0] | value.data[1] << 8 | value.data[2] << 16 | std::uint32_t(value.data[3]) << 24;
-}
-
-void WritePowerResult(port::RegistryPort& registry, std::uint32_t mode) {
-    port::RegValue value{
-        port::kRegDword,
-        {std::uint8_t(mode), std::uint8_t(mode >> 8), std::uint8_t(mode >> 16), std::uint8_t(mode >> 24)}};
-    registry.SetValue(port::RegRoot::CurrentUser, kGuardsKey, kPowerResult, value);
-}
-
-}  // namespace
 
 bool Engine::PowerOffApm() {
     port::Platform& os = program_.os;
-    std::uint32_t mode = ReadPowerResult(os.registry);
+    std::uint32_t mode = static_cast<std::uint32_t>(settings::ReadPowerResult(os));
     if (mode == 99) {
-        WritePowerResult(os.registry, 0);
+        settings::WritePowerResult(os, 0);
         mode = 0;
     }
     os.loop.ProcessMessages();
@@ -97,7 +76,7 @@ bool Engine::PowerOffApm() {
             break;
     }
     os.loop.ProcessMessages();
-    if (mode != 0) WritePowerResult(os.registry, mode);
+    if (mode != 0) settings::WritePowerResult(os, static_cast<int>(mode));
     if ((mode == 1 || mode == 2) && result) {
         // The machine was suspended and has woken up again.
         os.feedback.MessageBeep(port::kMbBeepAsterisk);
