@@ -172,18 +172,19 @@ void TForm1::BuildMainView() {
 void TForm1::BuildMenus() {
     contextMenu = &PopupMenu2;
     AddShortCutMenu(&PopupMenu2);
-    // Each page item opens the notebook at its tab; sub-pages come with the notebook's pages.
+    // Each page item opens the notebook at its tab and sub-page.
     struct PageItem {
         ui::MenuItem& item;
         int tab;
+        int subPage;
     };
-    for (PageItem p : {PageItem{SystemTray1, 0}, PageItem{GraphicControls1, 0}, PageItem{Tasks1, 0},
-                       PageItem{EventLog1, 0}, PageItem{Beeper1, 0}, PageItem{SystemHotKeys1, 1},
-                       PageItem{SystemHotKeys2, 1}, PageItem{Timers1, 2}, PageItem{RunInit1, 3},
-                       PageItem{EmptyDirectories1, 3}, PageItem{DeviceManager1, 3},
-                       PageItem{ControlPanel1, 4}, PageItem{Page6, 4}, PageItem{Win98ReBoot1, 4}}) {
-        int tab = p.tab;
-        p.item.OnClick = [this, tab] { OpenSettingsNotebook(tab); };
+    for (PageItem p : {PageItem{SystemTray1, 0, 1}, PageItem{GraphicControls1, 0, 2}, PageItem{Tasks1, 0, 3},
+                       PageItem{EventLog1, 0, 4}, PageItem{Beeper1, 0, 5}, PageItem{SystemHotKeys1, 1, 1},
+                       PageItem{SystemHotKeys2, 1, 2}, PageItem{Timers1, 2, 1}, PageItem{RunInit1, 3, 1},
+                       PageItem{EmptyDirectories1, 3, 2}, PageItem{DeviceManager1, 3, 3},
+                       PageItem{ControlPanel1, 4, 1}, PageItem{Page6, 4, 2}, PageItem{Win98ReBoot1, 4, 3}}) {
+        const int tab = p.tab, subPage = p.subPage;
+        p.item.OnClick = [this, tab, subPage] { OpenSettingsSubPage(tab, subPage); };
     }
     // The device menu and the log file entries follow the device table and RVLN.LOG.
     EjectRetract1.enabled = false;

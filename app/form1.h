@@ -1,6 +1,7 @@
 #pragma once
 // The main window: toolbar, main button, method list and status bars (the main view), and the
 // Settings notebook that replaces them inside the same window.
+#include <array>
 #include <cstdint>
 #include "app/notebook.h"
 #include "app/program_state.h"
@@ -109,6 +110,25 @@ class TForm1 : public ui::Form, public Notebook {
     void ShowSettingsPanel();
     void CloseSettingsPanel();
     void OpenSettingsNotebook(int tab);
+    // A page item of the menus: the tab at one of its sub-pages (counted from 1).
+    void OpenSettingsSubPage(int tab, int subPage);
+    void ShowSubPage(int subPage);
+    void PageControl1Change();
+    void SpinEdit1Change();
+    void SpinEdit1Click();
+    void SpinEdit1Exit();
+    void CheckBox3Click();
+    void SpeedButton5Click();
+    // The notebook's own hint shows only over the tab row.
+    void PageControl1MouseMove(int x, int y);
+    void NotebookHintOff();
+
+    // The sub-pages of a tab and the one it reopens at. Tabs without sub-pages have one.
+    static int SubPageCount(int tab);
+    int RememberedSubPage(int tab) const;
+    ui::GroupBox& SubPagePanel(int tab, int subPage);
+    // Remembered sub-pages by slot 1 to 5 (slot 2 is unused); they last for the run only.
+    std::array<int, 6> SubPageSlots{1, 1, 1, 1, 1, 1};
 
     // Hides or shows a status bar, keeping the rest of the window's client area as it is.
     void SetStatusBarShown(ui::StatusBar& bar, bool shown);
@@ -116,7 +136,17 @@ class TForm1 : public ui::Form, public Notebook {
   private:
     void BuildMainView();
     void BuildMenus();
+    void BindNotebook();
+    void RememberSubPage(int tab, int subPage);
+    void SetTabNumber(int tab, int subPage);
+    void SubPageShown(int tab, int subPage);
+    void SetSpinnerForTab(int tab);
     bool destroyed_ = false;
+    // A sub-page is being wiped in or out; messages run meanwhile, so nothing may switch pages.
+    bool wiping_ = false;
+    bool starting_ = false;
+    // The client size of the main view, put back when the notebook closes.
+    int mainClientWidth_ = 0, mainClientHeight_ = 0;
 };
 
 }  // namespace app

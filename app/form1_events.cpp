@@ -62,7 +62,10 @@ void TForm1::FormKeyDown(ui::Key& key, ui::ShiftState shift) {
             default:
                 break;
         }
-        if (tab >= 0) OpenSettingsNotebook(tab);
+        if (tab >= 0 && PageControl1.Enabled()) {
+            PageControl1.SetActivePageIndex(tab);
+            PageControl1Change();
+        }
         return;
     }
 

@@ -34,6 +34,7 @@ void TForm1::PrepareMainWindow() {
     ComboBox5.SetItems(keys);
     ComboBox5.SetItemIndex(0);
 
+    BindNotebook();
     Button2.OnClick = [this] { settings::TabSheet1_Save(*this); };
     Button4.OnClick = [this] { settings::TabSheet1_Default(*this); };
     Button3.OnClick = [this] { settings::TabSheet1_Cancel(*this); };
@@ -101,12 +102,9 @@ void TForm1::InitForm1() {
     timers::AutoStartCountdown(*this);
 
     if (first == "/S") {
-        if (CountdownRunning) timers::StopCountdown(*this);
-        ComboBox1.SetVisible(false);
-        PageControl1.SetActivePageIndex(0);
-        settings::SnapshotSettings(*this);
-        if (CheckBox4.Checked()) timers::HideTimerControls(*this);
-        ShowSettingsPanel();
+        starting_ = true;
+        OpenSettingsNotebook(0);
+        starting_ = false;
     }
 
     TrayIconWasActive = TrayIconActive;
@@ -117,48 +115,6 @@ void TForm1::InitForm1() {
     }
     program.application.SetOnMessage(
         [this](const port::Message& msg, bool& handled) { AppMessage(msg, handled); });
-}
-
-void TForm1::ShowSettingsPanel() {
-    ToolBar1.SetVisible(false);
-    BitBtn2.SetEnabled(false);
-    BitBtn3.SetEnabled(false);
-    Panel1.SetAlign(ui::Align::Client);
-    Panel1.SetEnabled(true);
-    Panel1.SetVisible(true);
-    Button1.SetDefault(false);
-    Button1.SetEnabled(false);
-    Button2.SetDefault(true);
-    for (ui::Button* b : {&Button2, &Button3, &Button4}) {
-        b->SetVisible(true);
-        b->SetEnabled(true);
-    }
-    SpinEdit1.SetEnabled(true);
-    SpinEdit1.SetVisible(PageControl1.ActivePageIndex() == 0);
-}
-
-void TForm1::CloseSettingsPanel() {
-    ComboBox1.SetVisible(true);
-    ComboBox1.SetEnabled(true);
-    Panel1.SetVisible(false);
-    Panel1.SetEnabled(false);
-    Button2.SetDefault(false);
-    Button1.SetEnabled(true);
-    Button1.SetDefault(true);
-    BitBtn2.SetEnabled(true);
-    BitBtn3.SetEnabled(true);
-    ToolBar1.SetVisible(true);
-    if (CheckBox4.Checked()) timers::ShowTimerControls(*this);
-}
-
-void TForm1::OpenSettingsNotebook(int tab) {
-    if (CountdownRunning) timers::StopCountdown(*this);
-    ComboBox1.SetEnabled(false);
-    ComboBox1.SetVisible(false);
-    PageControl1.SetActivePageIndex(tab);
-    if (!NotebookShowing()) settings::SnapshotSettings(*this);
-    if (CheckBox4.Checked()) timers::HideTimerControls(*this);
-    ShowSettingsPanel();
 }
 
 }  // namespace app

@@ -11,6 +11,10 @@ namespace app {
 struct Notebook {
     explicit Notebook(ui::Form* form);
 
+    // Pixels the window's client area grows while the notebook shows, so that every page fits.
+    static constexpr int kNotebookGrowWidth = 0;
+    static constexpr int kNotebookGrowHeight = 0;
+
     ui::Panel Panel1;
     ui::PageControl PageControl1;
     ui::TabSheet TabSheet1;  // "&Controls"

@@ -87,6 +87,7 @@ bool SimLoop::Terminated() const {
 }
 
 void SimLoop::ProcessMessages() {
+    if (OnProcessMessages) OnProcessMessages();
     for (;;) {
         if (RunOneRequest()) continue;
         if (RunOnePosted()) continue;

@@ -60,6 +60,8 @@ class SimLoop : public port::LoopPort {
     void RunOnMainThread(const std::function<void()>& call) override;
 
     // Test helpers.
+    // Runs at the start of every ProcessMessages, to watch what the program does in between.
+    std::function<void()> OnProcessMessages;
     // Queues a window message for the hook, as PostMessage to one of the program's windows.
     void PostMessage(const port::Message& message);
     // Moves the clock forward by ms, firing every timer on its due time in order and handling

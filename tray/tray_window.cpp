@@ -12,6 +12,12 @@ void UpdateTrayMenu(app::TForm1&) {}
 void ShowArmedTrayMenu(app::TForm1&) {}
 void ShowFromTray(app::TForm1&) {}
 void TimerWindowMenu(app::TForm1&) {}
+void LockTrayMenu(app::TForm1& form) {
+    form.MainActionGate = false;
+}
+void UnlockTrayMenu(app::TForm1& form) {
+    form.MainActionGate = true;
+}
 void RestoreSystemMenu(app::TForm1& form) {
     form.os().taskbar.GetSystemMenu(form.GetPeer() ? form.GetPeer()->Native() : 0, true);
     form.SystemMenuChanged = false;

@@ -17,6 +17,9 @@ void UpdateTrayMenu(app::TForm1& form);
 // While a countdown is armed: the timer items, and the hint that tells how to open the window.
 void ShowArmedTrayMenu(app::TForm1& form);
 void ShowFromTray(app::TForm1& form);
+// While the notebook shows, the tray menu offers no action and the main action waits.
+void LockTrayMenu(app::TForm1& form);
+void UnlockTrayMenu(app::TForm1& form);
 // Puts the timer window's items into the system menu.
 void TimerWindowMenu(app::TForm1& form);
 // Puts the window's system menu back after the timer window changed it.

@@ -20,8 +20,11 @@ Widget::~Widget() {
     if (parent_) {
         auto& siblings = parent_->children_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
-        if (Form* form = parent_->OwnerForm(); form && form->ActiveControl() == this)
+        if (Form* form = parent_->OwnerForm(); form && form->ActiveControl() == this) {
+            // The derived parts are gone already: a handler must not see this control.
+            OnExit = nullptr;
             form->SetActiveControl(nullptr);
+        }
     }
 }
 
