@@ -1,6 +1,7 @@
 // The main action and the method list's change handler.
 #include "app/form1.h"
 #include "app/method_list.h"
+#include "settings/autostart.h"
 #include "shutdown/force_checks.h"
 #include "shutdown/methods.h"
 #include "timers/countdown.h"
@@ -65,7 +66,13 @@ void TForm1::CheckForceSelection() {
 namespace app {
 
 // The autostart value belongs to the settings store, which writes it with the other settings.
-void TForm1::ApplyAutostart() {}
+void TForm1::ApplyAutostart() {
+    if (CheckBox10.Checked()) {
+        settings::SetAutostart(os());
+    } else {
+        settings::ClearAutostart(os());
+    }
+}
 
 void TForm1::DeclineStartupCountdown() {
     CheckBox12.SetChecked(false);

@@ -2,28 +2,16 @@
 #include "app/form1.h"
 #include "devices/drives.h"
 #include "lib/messages.h"
-#include "settings/autostart.h"
 #include "settings/settings_store.h"
 #include "settings/user_values.h"
 #include "timers/countdown.h"
 
 namespace settings {
-namespace {
-
-void ApplyAutostart(app::TForm1& form) {
-    if (form.CheckBox10.Checked()) {
-        SetAutostart(form.os());
-    } else {
-        ClearAutostart(form.os());
-    }
-}
-
-}  // namespace
 
 void TabSheet1_Save(app::TForm1& form) {
     form.CloseSettingsPanel();
     SaveSettings(form);
-    ApplyAutostart(form);
+    form.ApplyAutostart();
     if (form.CheckBox4.Checked()) timers::ShowTimerControls(form);
     form.BitBtn3.SetEnabled(true);
     if (form.Button1.Visible() && form.Button1.Enabled()) form.Button1.SetFocus();

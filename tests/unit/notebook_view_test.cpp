@@ -339,4 +339,21 @@ TEST_F(NotebookViewTest, CentreNowAndTheInvisibleStartOption) {
     EXPECT_FALSE(form->CheckBox2.Enabled());
 }
 
+TEST_F(NotebookViewTest, MainActionAppliesTheAutostartValue) {
+    Start();
+    const auto autostart = [this] {
+        return machine.registry.String(port::RegRoot::CurrentUser,
+                                       "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Ravelin");
+    };
+    // With the timer on, the main action only arms it: nothing ends here.
+    form->CheckBox4.SetChecked(true);
+    form->CheckBox10.SetChecked(true);
+    form->Exit_Choice();
+    EXPECT_EQ(autostart(), "C:\\RAVELIN\\RVLN.EXE");
+    form->PendingMethodCode = 0;
+    form->CheckBox10.SetChecked(false);
+    form->Exit_Choice();
+    EXPECT_EQ(autostart(), std::nullopt);
+}
+
 }  // namespace
