@@ -1,6 +1,18 @@
 #include "app/notebook.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace app {
+
+namespace {
+
+// Numbers that the help file gives controls of their own; the option controls count around them.
+constexpr int kReservedHelpContexts[] = {390, 400, 410, 420, 930, 940, 950, 970, 980};
+constexpr int kFirstOptionHelpContext = 140;
+constexpr int kHelpContextStep = 10;
+
+}  // namespace
 
 Notebook::Notebook(ui::Form* form)
     : Panel1(form, "Panel1"),
@@ -24,19 +36,21 @@ Notebook::Notebook(ui::Form* form)
       GroupCPanel(&TabSheet4, "GroupCPanel"),
       GroupSplash(&TabSheet4, "GroupSplash"),
       GroupBoot(&TabSheet4, "GroupBoot"),
+      GroupTaskDevices(&GroupTasks, "GroupTaskDevices"),
       Panel2(&Panel1, "Panel2"),
       Button2(&Panel2, "Button2"),
       Button4(&Panel2, "Button4"),
       Button3(&Panel2, "Button3"),
       SpinEdit1(&Panel2, "SpinEdit1"),
-      CheckBox1(&GroupTray, "CheckBox1"),
-      CheckBox3(&GroupTray, "CheckBox3"),
       CheckBox10(&GroupTray, "CheckBox10"),
       CheckBox11(&GroupTray, "CheckBox11"),
-      CheckBox14(&GroupGraphic, "CheckBox14"),
       TrackBar2(&GroupTray, "TrackBar2"),
       Label12(&GroupTray, "Label12"),
-      SpeedButton5(&GroupTray, "SpeedButton5"),
+      Button5(&GroupTray, "Button5"),
+      CheckBox1(&GroupGraphic, "CheckBox1"),
+      CheckBox3(&GroupGraphic, "CheckBox3"),
+      CheckBox14(&GroupGraphic, "CheckBox14"),
+      SpeedButton5(&GroupGraphic, "SpeedButton5"),
       CheckBox16(&GroupTasks, "CheckBox16"),
       CheckBox20(&GroupEventLog, "CheckBox20"),
       CheckBox24(&GroupBeeper, "CheckBox24"),
@@ -45,13 +59,20 @@ Notebook::Notebook(ui::Form* form)
       RadioButton4(&GroupEventLog, "RadioButton4"),
       SpinEdit3(&GroupEventLog, "SpinEdit3"),
       SpinEdit4(&GroupBeeper, "SpinEdit4"),
+      SpeedButton9(&GroupEventLog, "SpeedButton9"),
+      Label4(&GroupBeeper, "Label4"),
       CheckBox21(&GroupHotKeys1, "CheckBox21"),
-      CheckBox22(&GroupHotKeys2, "CheckBox22"),
+      CheckBox22(&GroupHotKeys1, "CheckBox22"),
       CheckBox23(&GroupHotKeys2, "CheckBox23"),
-      ComboBox2(&GroupHotKeys1, "ComboBox2"),
+      ComboBox2(&GroupEmptyDirs, "ComboBox2"),
       ComboBox3(&GroupHotKeys1, "ComboBox3"),
-      ComboBox4(&GroupHotKeys2, "ComboBox4"),
+      ComboBox4(&GroupHotKeys1, "ComboBox4"),
       ComboBox5(&GroupHotKeys2, "ComboBox5"),
+      Label8(&GroupHotKeys1, "Label8"),
+      Label16(&GroupHotKeys1, "Label16"),
+      Label17(&GroupHotKeys1, "Label17"),
+      Label19(&GroupHotKeys2, "Label19"),
+      Label18(&GroupHotKeys2, "Label18"),
       CheckBox4(&GroupTimers, "CheckBox4"),
       CheckBox12(&GroupTimers, "CheckBox12"),
       CheckBox2(&GroupTimers, "CheckBox2"),
@@ -70,19 +91,46 @@ Notebook::Notebook(ui::Form* form)
       CheckBox6(&GroupRunInit, "CheckBox6"),
       Edit1(&GroupRunInit, "Edit1"),
       UpDown1(&GroupRunInit, "UpDown1"),
+      Label9(&GroupRunInit, "Label9"),
       Label10(&GroupRunInit, "Label10"),
+      Label11(&GroupRunInit, "Label11"),
+      Label13(&GroupEmptyDirs, "Label13"),
       Edit4(&GroupEmptyDirs, "Edit4"),
+      SpeedButton7(&GroupEmptyDirs, "SpeedButton7"),
+      SpeedButton3(&GroupEmptyDirs, "SpeedButton3"),
+      SpeedButton4(&GroupEmptyDirs, "SpeedButton4"),
       CheckBox17(&GroupDevices, "CheckBox17"),
-      CheckBox18(&GroupDevices, "CheckBox18"),
-      CheckBox19(&GroupDevices, "CheckBox19"),
+      CheckBox18(&GroupTaskDevices, "CheckBox18"),
+      CheckBox19(&GroupTaskDevices, "CheckBox19"),
       SpinEdit2(&GroupDevices, "SpinEdit2"),
+      CheckListBox1(&GroupDevices, "CheckListBox1"),
+      Image1(&GroupDevices, "Image1"),
+      Image2(&GroupDevices, "Image2"),
+      SpeedButton8(&GroupDevices, "SpeedButton8"),
+      Label14(&GroupDevices, "Label14"),
+      Label2(&GroupDevices, "Label2"),
+      Label15(&GroupDevices, "Label15"),
       CheckBox15(&GroupCPanel, "CheckBox15"),
       CheckBox7(&GroupSplash, "CheckBox7"),
       CheckBox8(&GroupSplash, "CheckBox8"),
       CheckBox9(&GroupSplash, "CheckBox9"),
       CheckBox26(&GroupBoot, "CheckBox26"),
       CheckBox27(&GroupBoot, "CheckBox27"),
-      Edit3(&GroupCPanel, "Edit3") {
+      Label3(&GroupCPanel, "Label3"),
+      Edit3(&GroupCPanel, "Edit3"),
+      Button6(&GroupCPanel, "Button6"),
+      Button7(&GroupCPanel, "Button7"),
+      SpeedButton10(&GroupHotKeys1, "SpeedButton10"),
+      SpeedButton11(&GroupHotKeys2, "SpeedButton11"),
+      SpeedButton12(&GroupTasks, "SpeedButton12"),
+      SpeedButton13(&GroupGraphic, "SpeedButton13"),
+      SpeedButton14(&GroupCPanel, "SpeedButton14"),
+      SpeedButton15(&GroupRunInit, "SpeedButton15"),
+      SpeedButton16(&GroupTray, "SpeedButton16"),
+      SpeedButton17(&GroupTimers, "SpeedButton17"),
+      SpeedButton18(&GroupGraphic, "SpeedButton18"),
+      SpeedButton19(&GroupBeeper, "SpeedButton19"),
+      SpeedButton20(&GroupBoot, "SpeedButton20") {
     Panel1.SetVisible(false);
     Panel1.SetHelpContext(90);
     PageControl1.SetAlign(ui::Align::Client);
@@ -146,60 +194,31 @@ Notebook::Notebook(ui::Form* form)
     SpinEdit1.SetHint(" Change the current page number.");
     SpinEdit1.SetHelpContext(390);
 
-    CheckBox1.SetCaption("Start ce&ntered");
-    CheckBox3.SetCaption("Enable &Hints in Windows");
-    CheckBox10.SetCaption("&Always start in System Tray");
-    CheckBox11.SetCaption("Icon ani&mation, - speed:");
-    CheckBox14.SetCaption("&Animated Windows");
-    SpeedButton5.SetCaption("... center now");
-    TrackBar2.SetRange(1, 2000);
-    CheckBox16.SetCaption("Confirm &for empty Directories");
-    CheckBox20.SetCaption("Ena&ble Logging:");
-    RadioButton3.SetCaption("to RVLN.LOG,ma&x Kb:");
-    RadioButton4.SetCaption("to NT's Syste&m Event-Log");
-    SpinEdit3.minValue = 32;
-    SpinEdit3.maxValue = 992;
-    SpinEdit3.increment = 32;
-    SpinEdit3.maxLength = 3;
-    CheckBox24.SetCaption("&Beep:");
-    CheckBox25.SetCaption("F&lash Window:");
-    SpinEdit4.minValue = 1;
-    SpinEdit4.maxValue = 59;
-    CheckBox21.SetCaption("Auto. rema&p {D} HKey.");
-    CheckBox22.SetCaption("Auto. re&map Device's HKeys.");
-    CheckBox23.SetCaption("Aut&o. remap \"All, (if insert)...\"");
-    CheckBox4.SetCaption("&Enable Timer:");
-    CheckBox12.SetCaption("&Run at Start");
-    CheckBox2.SetCaption("Invisible, if \"Run at Start\"");
-    RadioButton1.SetCaption("Shutdown &at:");
-    RadioButton2.SetCaption("Shutdown &in:");
-    UpDown2.SetRange(0, 23);
-    UpDown3.SetRange(0, 59);
-    UpDown4.SetRange(0, 59);
-    UpDown2.wrap = UpDown3.wrap = UpDown4.wrap = true;
-    Edit2.maxLength = 7;
-    CheckBox5.SetCaption("&Run Application first:");
-    CheckBox13.SetCaption("No Warnin&g,");
-    CheckBox6.SetCaption("Init &local Drives");
-    UpDown1.SetRange(-32768, 32767);
-    UpDown1.wrap = true;
-    CheckBox17.SetCaption("&Eject, if insert");
-    CheckBox18.SetCaption("Inform &before retracting...");
-    CheckBox19.SetCaption("As&k before ejecting...");
-    SpinEdit2.minValue = 1;
-    SpinEdit2.maxValue = 99;
-    SpinEdit2.maxLength = 2;
-    CheckBox15.SetCaption("&private");
-    CheckBox7.SetCaption("Disable Start&Up-Logo");
-    CheckBox8.SetCaption("Disable &1st Shutdown-Logo");
-    CheckBox9.SetCaption("Disable &2nd Shutdown-Logo");
-    CheckBox26.SetCaption("Disable A&utoScan HDs");
-    CheckBox27.SetCaption("Disable Fast &Reboot");
-    Edit3.maxLength = 255;
-    Edit4.maxLength = 1024;
-    SpinEdit4.maxLength = 2;
-    TrackBar1.SetRange(1, 24);
+    // In page order, so that the option controls' help numbers follow the pages.
+    nextHelpContext_ = kFirstOptionHelpContext;
+    BuildControlsTab();
+    BuildHotKeysTab();
+    BuildTimersTab();
+    BuildWatchdogsTab();
+    BuildSystemTab();
     SetDesignState();
+}
+
+int Notebook::NextHelpContext() {
+    auto reserved = [](int n) {
+        return std::find(std::begin(kReservedHelpContexts), std::end(kReservedHelpContexts), n) !=
+               std::end(kReservedHelpContexts);
+    };
+    while (reserved(nextHelpContext_))
+        nextHelpContext_ += kHelpContextStep;
+    int context = nextHelpContext_;
+    nextHelpContext_ += kHelpContextStep;
+    return context;
+}
+
+std::vector<ui::SpeedButton*> Notebook::HelpButtons() {
+    return {&SpeedButton10, &SpeedButton11, &SpeedButton12, &SpeedButton13, &SpeedButton14, &SpeedButton15,
+            &SpeedButton16, &SpeedButton17, &SpeedButton18, &SpeedButton19, &SpeedButton20};
 }
 
 // The state the form is designed with; the settings defaults start from the same values.
@@ -208,9 +227,14 @@ void Notebook::SetDesignState() {
                              &CheckBox20, &CheckBox21, &CheckBox22, &CheckBox23, &CheckBox25}) {
         on->SetChecked(true);
     }
-    for (ui::Widget* off :
-         std::initializer_list<ui::Widget*>{&CheckBox2, &CheckBox12, &CheckBox13, &CheckBox24, &CheckBox25,
-                                            &SpinEdit4, &CheckBox17, &SpinEdit2}) {
+    // Off until their switch allows them: the run-application options follow "&Run Application
+    // first:", the beeper the timer, the device options a chosen device, and the hotkey lists
+    // their "Auto. remap" boxes.
+    for (ui::Widget* off : std::initializer_list<ui::Widget*>{
+             &CheckBox2, &CheckBox12, &CheckBox13, &CheckBox24,   &CheckBox25,   &SpinEdit4,
+             &Label4,    &Label9,     &Label10,    &UpDown1,      &Label11,      &CheckBox17,
+             &Label14,   &SpinEdit2,  &Label2,     &SpeedButton8, &SpeedButton9, &Label8,
+             &ComboBox3, &Label16,    &ComboBox4,  &Label17,      &Label19,      &ComboBox5}) {
         off->SetEnabled(false);
     }
     RadioButton2.SetChecked(true);
@@ -226,6 +250,8 @@ void Notebook::SetDesignState() {
     SpinEdit2.SetValue(20);
     SpinEdit3.SetValue(64);
     SpinEdit4.SetValue(20);
+    Image1.SetVisible(true);
+    Image2.SetVisible(false);
 }
 
 }  // namespace app

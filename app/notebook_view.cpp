@@ -2,7 +2,8 @@
 // spinner.
 #include <string>
 #include "app/form1.h"
-#include "log/log_writer.h"
+#include "devices/drives.h"
+#include "log/log_page.h"
 #include "settings/settings_store.h"
 #include "timers/countdown.h"
 #include "tray/tray_window.h"
@@ -88,6 +89,12 @@ void TForm1::BindNotebook() {
             SubPagePanel(tab, subPage).OnMouseMove = [this](int, int) { NotebookHintOff(); };
     }
     StatusBar2.OnMouseMove = [this](int, int) { NotebookHintOff(); };
+    for (ui::SpeedButton* help : HelpButtons()) {
+        help->OnClick = [this, help] {
+            os().feedback.WinHelp(program.application.helpFile, port::kHelpContextPopup,
+                                  static_cast<std::uint32_t>(help->HelpContext()), "");
+        };
+    }
 }
 
 void TForm1::CheckBox3Click() {
@@ -124,6 +131,8 @@ void TForm1::SpeedButton5Click() {
 }
 
 void TForm1::ShowSettingsPanel() {
+    CheckListBox1.SetVisible(true);
+    CheckListBox1.SetEnabled(true);
     ToolBar1.SetVisible(false);
     if (mainClientWidth_ == 0) {
         mainClientWidth_ = ClientWidth();
@@ -172,6 +181,8 @@ void TForm1::ShowSettingsPanel() {
 
 void TForm1::CloseSettingsPanel() {
     NotebookHintOff();
+    CheckListBox1.SetVisible(false);
+    CheckListBox1.SetEnabled(false);
     ComboBox1.SetVisible(true);
     ComboBox1.SetEnabled(true);
     for (ui::Widget* w :
@@ -267,7 +278,7 @@ void TForm1::SpinEdit1Change() {
 void TForm1::SpinEdit1Click() {
     const std::string digits = DigitsOnly(SpinEdit1.Text());
     if (digits != SpinEdit1.Text()) SpinEdit1.SetText(digits);
-    if (SpinEdit1.Enabled() && !SpinEdit1.Text().empty() && !LoadingSettings) SpinEdit1.SetFocus();
+    if (SpinEdit1.Enabled() && !SpinEdit1.Text().empty() && !LoadingSettings) SpinEdit1.SelectAll();
 }
 
 void TForm1::SpinEdit1Exit() {
@@ -334,8 +345,9 @@ void TForm1::ShowSubPage(int subPage) {
 
 // What a sub-page needs each time it comes up.
 void TForm1::SubPageShown(int tab, int subPage) {
-    (void)tab;
-    (void)subPage;
+    if (tab == kControls && subPage == 4) eventlog::UpdateShowLogButton(*this);
+    if (tab == kWatchdogs && subPage == 2) Edit4.SetSelStart(static_cast<int>(Edit4.Text().size()));
+    if (tab == kWatchdogs && subPage == 3) devices::RefreshDeviceList(*this);
 }
 
 }  // namespace app

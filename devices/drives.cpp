@@ -42,6 +42,7 @@ std::string ReadSavedMciDrive(app::ProgramState& program) {
 // The device table, its menus and workers arrive with the removable-device subsystem; with no
 // devices registered there is nothing to refresh, wait for, restore or release.
 void RefreshDeviceMenus(app::TForm1&) {}
+void RefreshDeviceList(app::TForm1&) {}
 void WaitForDevices(app::TForm1&) {}
 void RestoreMciCdDrive(app::TForm1&) {}
 void ReleaseDevices(app::TForm1& form) {

@@ -18,6 +18,8 @@ std::string ReadSavedMciDrive(app::ProgramState& program);
 
 // The device menus, the device workers and the CD audio default are kept here.
 void RefreshDeviceMenus(app::TForm1& form);
+// The notebook's device list follows the device table each time its page opens.
+void RefreshDeviceList(app::TForm1& form);
 void WaitForDevices(app::TForm1& form);
 void RestoreMciCdDrive(app::TForm1& form);
 void ReleaseDevices(app::TForm1& form);

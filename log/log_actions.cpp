@@ -48,7 +48,11 @@ void EraseLog(app::TForm1& form) {
     const std::uint64_t size = FileLength(os.files, path);
     const std::uint64_t maximum = static_cast<std::uint64_t>(kb) * 1024;
     if (!lib::Confirm(os.dialogs, EraseQuestionText(size, maximum, path))) return;
-    if (!os.files.DeleteFile(path)) lib::ShowError(os.dialogs, "ERROR: => Could not delete:\r" + path);
+    if (os.files.DeleteFile(path)) {
+        form.SpeedButton9.SetEnabled(false);
+    } else {
+        lib::ShowError(os.dialogs, "ERROR: => Could not delete:\r" + path);
+    }
 }
 
 }  // namespace eventlog

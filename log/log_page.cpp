@@ -46,6 +46,10 @@ void SpinEdit3Exit(app::TForm1& form) {
     CleanField(form.SpinEdit3, true);
 }
 
+void UpdateShowLogButton(app::TForm1& form) {
+    form.SpeedButton9.SetEnabled(LogFileExists(form.program));
+}
+
 void UpdateLogFileMenus(app::TForm1& form) {
     form.LogFile1.enabled = LogFileExists(form.program);
 }
@@ -61,6 +65,7 @@ void BindLogPage(app::TForm1& form) {
         if (!app::IsNT(f->program.osKind)) f->RadioButton3.SetChecked(true);
     };
     form.ShowLog1.OnClick = [f] { ShowLog(*f); };
+    form.SpeedButton9.OnClick = [f] { ShowLog(*f); };
     form.EraseLog1.OnClick = [f] { EraseLog(*f); };
     CheckBox20Click(form);
 }

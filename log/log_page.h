@@ -28,6 +28,9 @@ bool SpinEdit3Click(app::TForm1& form);
 void SpinEdit3Change(app::TForm1& form);
 void SpinEdit3Exit(app::TForm1& form);
 
+// "Show Log" on the page: usable exactly while RVLN.LOG exists; checked whenever the page opens.
+void UpdateShowLogButton(app::TForm1& form);
+
 // "&LogFile" is there to use exactly while RVLN.LOG exists; called whenever a menu opens.
 void UpdateLogFileMenus(app::TForm1& form);
 

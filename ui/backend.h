@@ -23,8 +23,9 @@ enum class Change : std::uint32_t {
     Items,  // list entries, status panels, tab captions
     Color,
     Hint,
-    Default,  // default-button flag
-    Style,    // form border, key preview and the like
+    Default,    // default-button flag
+    Style,      // form border, key preview and the like
+    Selection,  // the selected text of an edit
 };
 
 class Peer {

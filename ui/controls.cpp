@@ -56,6 +56,22 @@ void Edit::SetCaption(const std::string& caption) {
     if (OnChange) OnChange();
 }
 
+void Edit::PeerClicked() {
+    if (OnClick) OnClick();
+}
+
+void Edit::SelectAll() {
+    selStart_ = 0;
+    selLength_ = static_cast<int>(Text().size());
+    Changed(Change::Selection);
+}
+
+void Edit::SetSelStart(int position) {
+    selStart_ = std::clamp(position, 0, static_cast<int>(Text().size()));
+    selLength_ = 0;
+    Changed(Change::Selection);
+}
+
 int SpinEdit::Value() const {
     const std::string& text = Text();
     int value = 0;
@@ -228,6 +244,87 @@ void StatusBar::SetPanelColors(size_t index, std::uint32_t textColor, std::uint3
     panels_[index].textColor = textColor;
     panels_[index].backColor = backColor;
     Changed(Change::Items);
+}
+
+void CheckListBox::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    states_.assign(items_.size(), CheckState::Unchecked);
+    itemIndex_ = -1;
+    Changed(Change::Items);
+}
+
+void CheckListBox::AddItem(const std::string& item) {
+    items_.push_back(item);
+    states_.push_back(CheckState::Unchecked);
+    Changed(Change::Items);
+    if (itemIndex_ >= 0) Changed(Change::State);
+}
+
+void CheckListBox::Clear() {
+    items_.clear();
+    states_.clear();
+    itemIndex_ = -1;
+    Changed(Change::Items);
+}
+
+CheckState CheckListBox::State(int index) const {
+    if (index < 0 || index >= Count()) return CheckState::Unchecked;
+    return states_[index];
+}
+
+void CheckListBox::SetState(int index, CheckState state) {
+    if (index < 0 || index >= Count() || states_[index] == state) return;
+    states_[index] = state;
+    Changed(Change::Items);
+}
+
+void CheckListBox::SetItemIndex(int index) {
+    if (index < -1 || index >= Count()) index = -1;
+    if (itemIndex_ == index) return;
+    itemIndex_ = index;
+    Changed(Change::State);
+}
+
+void CheckListBox::PeerToggle(int index) {
+    if (index < 0 || index >= Count()) return;
+    CheckState& state = states_[index];
+    switch (state) {
+        case CheckState::Unchecked:
+            state = allowGrayed ? CheckState::Grayed : CheckState::Checked;
+            break;
+        case CheckState::Grayed:
+            state = CheckState::Checked;
+            break;
+        case CheckState::Checked:
+            state = CheckState::Unchecked;
+            break;
+    }
+    Changed(Change::Items);
+    if (OnClickCheck) OnClickCheck();
+}
+
+void CheckListBox::PeerSelected(int index) {
+    if (index < -1 || index >= Count()) return;
+    itemIndex_ = index;
+    if (OnClick) OnClick();
+}
+
+void CheckListBox::PeerDoubleClicked() {
+    if (OnDblClick) OnDblClick();
+}
+
+void Image::SetPicture(int id) {
+    if (picture_ == id) return;
+    picture_ = id;
+    Changed(Change::State);
+}
+
+int PageControl::ClientWidth() const {
+    return std::max(0, Width() - 2 * kFrameWidth);
+}
+
+int PageControl::ClientHeight() const {
+    return std::max(0, Height() - kTabRowHeight - kFrameWidth);
 }
 
 std::vector<TabSheet*> PageControl::Pages() const {

@@ -18,6 +18,9 @@ class Panel : public Widget {
 class GroupBox : public Widget {
   public:
     GroupBox(Widget* parent, std::string name) : Widget(Kind::GroupBox, parent, std::move(name)) {}
+    // The caption runs through the frame's top line; controls go below it and inside the frame.
+    static constexpr int kCaptionHeight = 14;
+    static constexpr int kFrameWidth = 2;
 };
 
 class ToolBar : public Widget {
@@ -100,6 +103,8 @@ class Label : public Widget {
     Label(Widget* parent, std::string name) : Widget(Kind::Label, parent, std::move(name)) {}
     TextAlign alignment = TextAlign::Left;
     bool transparent = false;
+    // A sunken frame around the text, for a label that reports rather than names.
+    bool sunken = false;
 };
 
 class Edit : public Widget {
@@ -116,6 +121,20 @@ class Edit : public Widget {
     std::function<void()> OnChange;
     void PeerTextChanged(const std::string& text) { SetCaption(text); }
     void Click() override {}
+    // The user clicked into the field (VCL OnClick of an edit).
+    void PeerClicked() override;
+
+    // The selection as the program last set it: the caret at SelStart() with SelLength()
+    // characters selected after it.
+    int SelStart() const { return selStart_; }
+    int SelLength() const { return selLength_; }
+    void SelectAll();
+    // Puts the caret before character `position` (clamped to the text) and selects nothing.
+    void SetSelStart(int position);
+
+  private:
+    int selStart_ = 0;
+    int selLength_ = 0;
 };
 
 // An edit with spin buttons holding a whole number.
@@ -226,6 +245,53 @@ class StatusBar : public Widget {
     std::vector<StatusPanel> panels_;
 };
 
+// A list whose rows carry a three-state check box (VCL TCheckListBox with AllowGrayed).
+enum class CheckState { Unchecked, Checked, Grayed };
+
+class CheckListBox : public Widget {
+  public:
+    CheckListBox(Widget* parent, std::string name) : Widget(Kind::CheckListBox, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    const std::vector<std::string>& Items() const { return items_; }
+    int Count() const { return static_cast<int>(items_.size()); }
+    void SetItems(std::vector<std::string> items);
+    void AddItem(const std::string& item);
+    void Clear();
+    // Out of range reads as unchecked and writes nothing; setting raises nothing, as in VCL.
+    CheckState State(int index) const;
+    void SetState(int index, CheckState state);
+    bool Checked(int index) const { return State(index) == CheckState::Checked; }
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int index);  // raises nothing
+    int itemHeight = 16;
+    bool allowGrayed = true;
+    // The user changed an item's check: unchecked, grayed, checked, unchecked again.
+    std::function<void()> OnClickCheck;
+    // The user selected an item.
+    std::function<void()> OnClick;
+    std::function<void()> OnDblClick;
+    void PeerToggle(int index);
+    void PeerSelected(int index);
+    void PeerDoubleClicked();
+
+  private:
+    std::vector<std::string> items_;
+    std::vector<CheckState> states_;
+    int itemIndex_ = -1;
+};
+
+// A picture of the program's resources (VCL TImage); it never takes the focus.
+class Image : public Widget {
+  public:
+    Image(Widget* parent, std::string name) : Widget(Kind::Image, parent, std::move(name)) {}
+    int Picture() const { return picture_; }
+    void SetPicture(int id);
+
+  private:
+    int picture_ = 0;
+};
+
 class TabSheet : public Widget {
   public:
     TabSheet(Widget* parent, std::string name) : Widget(Kind::TabSheet, parent, std::move(name)) {}
@@ -244,6 +310,15 @@ class PageControl : public Widget {
     void PeerSelected(int index);
     // The tab captions changed (a sheet's caption is its tab's).
     void TabsChanged() { Changed(Change::Items); }
+
+    // The sheets fill the display area under the one row of tabs, inside the frame; the native
+    // control reports its own area when it has one.
+    static constexpr int kTabRowHeight = 21;
+    static constexpr int kFrameWidth = 4;
+    int ClientLeft() const override { return kFrameWidth; }
+    int ClientTop() const override { return kTabRowHeight; }
+    int ClientWidth() const override;
+    int ClientHeight() const override;
 
   private:
     void ShowActiveOnly();

@@ -9,6 +9,8 @@ enum Picture : int {
     kPictureMainNormal = 111,
     kPictureMainDisabled = 112,
     kPictureMainPressed = 113,
+    kPictureLedRed = 121,
+    kPictureLedGreen = 122,
 };
 
 }  // namespace ui

@@ -152,7 +152,7 @@ void Widget::DestroyPeers() {
 }
 
 void Widget::Realign() {
-    int left = 0, top = 0, right = ClientWidth(), bottom = ClientHeight();
+    int left = ClientLeft(), top = ClientTop(), right = left + ClientWidth(), bottom = top + ClientHeight();
     // Tops from the top down and bottoms from the bottom up, each in creation order; then the
     // sides, then whatever is left to the client-aligned child.
     for (Align pass : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) {

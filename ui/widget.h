@@ -33,6 +33,8 @@ enum class Kind {
     StatusBar,
     PageControl,
     TabSheet,
+    CheckListBox,
+    Image,
 };
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
@@ -129,6 +131,9 @@ class Widget {
 
     // Lays out the children that have an alignment inside this widget's client area.
     void Realign();
+    // Where aligned children go: a page control keeps its tab row and frame for itself.
+    virtual int ClientLeft() const { return 0; }
+    virtual int ClientTop() const { return 0; }
     virtual int ClientWidth() const { return bounds_.width; }
     virtual int ClientHeight() const { return bounds_.height; }
 

@@ -205,4 +205,32 @@ TEST_F(LogPageTest, LogFileMenuFollowsTheFileEachTimeItOpens) {
     EXPECT_TRUE(form->ShowLog1.isDefault);
 }
 
+TEST_F(LogPageTest, ShowLogButtonFollowsTheFileWhenThePageOpens) {
+    Start();
+    // No file: the button stays off, whichever way the page opens.
+    form->OpenSettingsSubPage(0, 4);
+    EXPECT_TRUE(form->GroupEventLog.Visible());
+    EXPECT_FALSE(form->SpeedButton9.Enabled());
+
+    machine.files.AddFile(kLog, "x\r\n");
+    EXPECT_FALSE(form->SpeedButton9.Enabled());  // checked on opening, not all the time
+    form->SpinEdit1.PeerTextChanged("1");
+    form->SpinEdit1.PeerTextChanged("4");
+    ASSERT_TRUE(form->SpeedButton9.Enabled());
+    form->SpeedButton9.PeerClicked();
+    ASSERT_EQ(machine.shell.calls.size(), 1u);
+    EXPECT_EQ(machine.shell.calls[0].parameters, "RVLN.LOG");
+
+    // Erasing the file turns it off again; a failed erase leaves it on.
+    machine.files.SetFileAttributes(kLog, port::kAttrReadOnly);
+    machine.dialogs.Answer(port::kIdYes);
+    eventlog::EraseLog(*form);
+    EXPECT_TRUE(form->SpeedButton9.Enabled());
+    machine.files.SetFileAttributes(kLog, 0);
+    machine.dialogs.Answer(port::kIdYes);
+    eventlog::EraseLog(*form);
+    EXPECT_FALSE(machine.files.Exists(kLog));
+    EXPECT_FALSE(form->SpeedButton9.Enabled());
+}
+
 }  // namespace

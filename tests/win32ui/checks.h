@@ -17,6 +17,8 @@ struct Context {
 // The native windows follow the model.
 void Windows(Context& c);
 void Lists(Context& c);
+// The check list, pictures, and the edit's selection and click, on a form of their own.
+void ListsAndPictures(Context& c);
 void Hints(Context& c);
 void Menus(Context& c);
 void FormBehaviour(Context& c);

@@ -63,6 +63,7 @@ int wmain(int argc, wchar_t** argv) {
     checks::Keyboard(context);
     checks::Loop(context);
     checks::Modal(context);
+    checks::ListsAndPictures(context);
     if (!ready.empty()) WaitForScreenshot(ready);
     checks::Termination(context);
 

@@ -337,7 +337,7 @@ def write_ico(path, images):
         f.write(bytes(out))
 
 
-# --- the pictures (design grids: icon 32 x 32, toolbar 24 x 24, main button 180 x 28) ---
+# --- the pictures (design grids: icon 32 x 32, toolbar 24 x 24, main button 180 x 28, LED 15 x 15) ---
 
 def draw_main_icon(size):
     c = Canvas(size, size, design=(32, 32))
@@ -418,6 +418,16 @@ def draw_main_button(state):
     return c
 
 
+def draw_led(lit):
+    """A round LED of 15 x 15 pixels in a dark bezel: lit is the colour of its light."""
+    c = Canvas(15, 15, background=BUTTON_FACE)
+    dark = tuple(int(v * 0.35) for v in lit)
+    c.paint(circle(7.5, 7.5, 6.6), (64, 64, 64))
+    c.paint(circle(7.5, 7.5, 5.4), radial_gradient(6.2, 6.0, 6.5, lit, dark))
+    c.paint(circle(5.8, 5.4, 1.7), (255, 255, 255), opacity=0.7)
+    return c
+
+
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     write_ico(os.path.join(out_dir, "main.ico"),
@@ -427,6 +437,8 @@ def main():
     write_bmp(os.path.join(out_dir, "info.bmp"), draw_info())
     for state in ("normal", "disabled", "pressed"):
         write_bmp(os.path.join(out_dir, "main_%s.bmp" % state), draw_main_button(state))
+    write_bmp(os.path.join(out_dir, "led_red.bmp"), draw_led((255, 40, 30)))
+    write_bmp(os.path.join(out_dir, "led_green.bmp"), draw_led((40, 230, 40)))
 
 
 if __name__ == "__main__":

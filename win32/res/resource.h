@@ -14,3 +14,7 @@
 #define IDB_MAIN_NORMAL 111
 #define IDB_MAIN_DISABLED 112
 #define IDB_MAIN_PRESSED 113
+
+// The device page's medium LED, 15 x 15, red (no medium) and green (medium), same background rule.
+#define IDB_LED_RED 121
+#define IDB_LED_GREEN 122

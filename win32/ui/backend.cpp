@@ -10,6 +10,8 @@
 #include "win32/ui/combo_box_peer.h"
 #include "win32/ui/container_peers.h"
 #include "win32/ui/form_peer.h"
+#include "win32/ui/image_peer.h"
+#include "win32/ui/list_peers.h"
 #include "win32/ui/page_control_peer.h"
 #include "win32/ui/popup_menu.h"
 #include "win32/ui/range_peers.h"
@@ -120,6 +122,12 @@ std::unique_ptr<ui::Peer> Win32Backend::CreatePeer(ui::Widget& widget) {
             break;
         case Kind::PageControl:
             peer = std::make_unique<PageControlPeer>(*this, static_cast<ui::PageControl&>(widget));
+            break;
+        case Kind::CheckListBox:
+            peer = std::make_unique<CheckListBoxPeer>(*this, static_cast<ui::CheckListBox&>(widget));
+            break;
+        case Kind::Image:
+            peer = std::make_unique<ImagePeer>(*this, static_cast<ui::Image&>(widget));
             break;
     }
     if (!peer || !peer->Realize()) return nullptr;

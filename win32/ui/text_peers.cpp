@@ -1,6 +1,7 @@
 #include "win32/ui/text_peers.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "win32/text.h"
 #include "win32/ui/backend.h"
@@ -33,11 +34,19 @@ DWORD LabelPeer::AlignmentStyle() const {
 }
 
 HWND LabelPeer::CreateNative(const Placement& placement) {
-    return CreateControl(0, L"STATIC", label_.Caption(), ChildStyle() | AlignmentStyle(), placement,
-                         backend_.Instance());
+    return CreateControl(label_.sunken ? WS_EX_STATICEDGE : 0, L"STATIC", label_.Caption(),
+                         ChildStyle() | AlignmentStyle(), placement, backend_.Instance());
 }
 
 void LabelPeer::Apply(ui::Change what) {
+    if (what == ui::Change::Hint) {
+        // A static lets the mouse through to its parent unless it notifies; one with a hint must
+        // see the mouse for its tooltip.
+        HWND hwnd = Hwnd();
+        LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+        LONG wanted = label_.Hint().empty() ? (style & ~SS_NOTIFY) : (style | SS_NOTIFY);
+        if (wanted != style) SetWindowLongW(hwnd, GWL_STYLE, wanted);
+    }
     if (what == ui::Change::Style || what == ui::Change::Caption) {
         HWND hwnd = Hwnd();
         LONG style = GetWindowLongW(hwnd, GWL_STYLE);
@@ -76,9 +85,38 @@ void EditPeer::ApplyOptions() {
     if (readOnly != edit_.readOnly) SendMessageW(hwnd, EM_SETREADONLY, edit_.readOnly, 0);
 }
 
+void EditPeer::ApplySelection() {
+    const std::string& text = edit_.Text();
+    if (edit_.SelStart() == 0 && edit_.SelLength() == static_cast<int>(text.size())) {
+        SendMessageW(Hwnd(), EM_SETSEL, 0, -1);
+        return;
+    }
+    // The model counts UTF-8 bytes, the control UTF-16 units.
+    auto units = [&text](int bytes) {
+        return static_cast<LPARAM>(Widen(text.substr(0, static_cast<size_t>(bytes))).size());
+    };
+    int end = edit_.SelStart() + edit_.SelLength();
+    SendMessageW(Hwnd(), EM_SETSEL, static_cast<WPARAM>(units(edit_.SelStart())), units(end));
+}
+
 void EditPeer::Apply(ui::Change what) {
     if (what == ui::Change::Style || what == ui::Change::Caption) ApplyOptions();
+    if (what == ui::Change::Selection) {
+        ApplySelection();
+        return;
+    }
     Win32Peer::Apply(what);
+}
+
+bool EditPeer::OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    if (msg != WM_LBUTTONUP) return false;
+    // As VCL's edit: the click counts when the button comes up over the field.
+    result = CallDefault(msg, wparam, lparam);
+    RECT r;
+    GetClientRect(Hwnd(), &r);
+    POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    if (PtInRect(&r, p)) edit_.PeerClicked();
+    return true;
 }
 
 bool EditPeer::OnCommand(WORD code, WORD, LRESULT& result) {

@@ -33,8 +33,10 @@ class EditPeer : public Win32Peer {
     HWND CreateNative(const Placement& placement) override;
     void Apply(ui::Change what) override;
     bool OnCommand(WORD code, WORD id, LRESULT& result) override;
+    bool OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
     // maxLength and readOnly are plain fields of the model: copied whenever the edit changes.
     void ApplyOptions();
+    void ApplySelection();
 
     ui::Edit& edit_;
 };

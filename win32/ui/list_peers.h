@@ -1,0 +1,37 @@
+#pragma once
+// The check list: an owner-drawn list box whose rows carry a three-state check box. The model
+// decides every check; the native list only reports the clicks.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+#include "ui/controls.h"
+#include "win32/ui/peer.h"
+
+namespace win32 {
+
+class CheckListBoxPeer final : public Win32Peer {
+  public:
+    CheckListBoxPeer(Win32Backend& backend, ui::CheckListBox& list) : Win32Peer(backend, list), list_(list) {}
+
+  protected:
+    HWND CreateNative(const Placement& placement) override;
+    void Apply(ui::Change what) override;
+    bool OnCommand(WORD code, WORD id, LRESULT& result) override;
+    bool OnDrawItem(DRAWITEMSTRUCT& item) override;
+    bool OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+
+  private:
+    void ApplyItems();
+    // The row under a point of the client area, or -1.
+    int RowAt(int x, int y) const;
+
+    ui::CheckListBox& list_;
+    // The rows as the native list holds them, so that a changed check only repaints.
+    std::vector<std::string> shown_;
+};
+
+// The width of a row's check box area, where a click changes the check.
+constexpr int kCheckAreaWidth = 16;
+
+}  // namespace win32
