@@ -229,10 +229,10 @@ void TForm1::OpenSettingsSubPage(int tab, int subPage) {
     SetSpinnerForTab(tab);
     SpinEdit1.SetEnabled(true);
     SpinEdit1.SetVisible(true);
-    ShowSubPage(subPage);
     // Remembered first, so that the spinner's change handler finds nothing to do.
     RememberSubPage(tab, subPage);
     SpinEdit1.SetText(std::to_string(subPage));
+    ShowSubPage(subPage);
 }
 
 void TForm1::PageControl1Change() {
@@ -340,7 +340,11 @@ void TForm1::ShowSubPage(int subPage) {
     SubPageShown(tab, subPage);
     for (ui::Widget* w : controls)
         w->SetEnabled(true);
-    if (SpinEdit1.Showing()) SpinEdit1.SetFocus();
+    // Selected, so that the next digit typed replaces it.
+    if (SpinEdit1.Showing()) {
+        SpinEdit1.SetFocus();
+        SpinEdit1.SelectAll();
+    }
 }
 
 // What a sub-page needs each time it comes up.

@@ -157,6 +157,9 @@ TEST_F(NotebookViewTest, PageItemsOpenTheirSubPage) {
     EXPECT_EQ(form->SpinEdit1.Text(), "2");
     EXPECT_EQ(form->SpinEdit1.maxValue, 3);
     EXPECT_TRUE(form->SpinEdit1.Focused());
+    // Selected, so that the next digit replaces it.
+    EXPECT_EQ(form->SpinEdit1.SelStart(), 0);
+    EXPECT_EQ(form->SpinEdit1.SelLength(), 1);
 
     struct Row {
         char key;
@@ -337,6 +340,25 @@ TEST_F(NotebookViewTest, CentreNowAndTheInvisibleStartOption) {
     form->CheckBox12.SetChecked(false);
     form->Button2.Click();
     EXPECT_FALSE(form->CheckBox2.Enabled());
+}
+
+TEST_F(NotebookViewTest, PagesGetReadyWhenTheyOpen) {
+    Start();
+    // The directory list takes the caret at its end, ready for the next entry.
+    form->Edit4.SetText("C:\\TEMP\\;D:\\OLD\\;");
+    form->Edit4.SetSelStart(0);
+    Press('D', kCtrl);
+    EXPECT_EQ(form->Edit4.SelStart(), static_cast<int>(form->Edit4.Text().size()));
+    EXPECT_EQ(form->Edit4.SelLength(), 0);
+
+    // A help button pops up its tip from the help file.
+    form->SpeedButton16.PeerClicked();
+    form->SpeedButton20.PeerClicked();
+    ASSERT_EQ(machine.feedback.helpCalls.size(), 2u);
+    EXPECT_EQ(machine.feedback.helpCalls[0].helpFile, "C:\\RAVELIN\\RVLN.HLP");
+    EXPECT_EQ(machine.feedback.helpCalls[0].command, port::kHelpContextPopup);
+    EXPECT_EQ(machine.feedback.helpCalls[0].context, 10000u);
+    EXPECT_EQ(machine.feedback.helpCalls[1].context, 10009u);
 }
 
 TEST_F(NotebookViewTest, MainActionAppliesTheAutostartValue) {
