@@ -74,6 +74,9 @@ void TForm1::InitForm1() {
     SetBounds(WindowLeft, WindowTop, Width(), Height());
 
     timers::SyncTrackBar(*this);
+    TrackBar1.SetHint(RadioButton1.Checked()
+                          ? " Set >Shut down at< intervals.\r One interval represents 5 min."
+                          : " Set >Shut down in< intervals.\r One interval represents 1 hour.");
     if (CheckBox4.Checked()) {
         timers::ShowTimerControls(*this);
     } else {

@@ -378,4 +378,14 @@ TEST_F(NotebookViewTest, MainActionAppliesTheAutostartValue) {
     EXPECT_EQ(autostart(), std::nullopt);
 }
 
+TEST_F(NotebookViewTest, TrackBarHintFollowsTheStoredTimerMode) {
+    Start();
+    EXPECT_EQ(form->TrackBar1.Hint(), " Set >Shut down in< intervals.\r One interval represents 1 hour.");
+    program.reset();
+    machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Timer1",
+                              "Radio1", 1);
+    Start();
+    EXPECT_EQ(form->TrackBar1.Hint(), " Set >Shut down at< intervals.\r One interval represents 5 min.");
+}
+
 }  // namespace
