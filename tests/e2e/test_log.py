@@ -140,6 +140,25 @@ class ShowAndEraseTest(LogTestCase):
         self.wine.answer_box("Yes", exe="RVLN.EXE")
         self.wait_for(lambda: not self.log_file.exists(), "RVLN.LOG to be deleted")
 
+    def test_show_log_button_of_the_event_log_page(self):
+        self.log_file.write_bytes(self.OLD_LOG)
+        _, main = self.start_main()
+        self.wine.key(main["hwnd"], "L", ctrl=True)
+        button = None
+
+        def usable():
+            nonlocal button
+            button = self.wine.controls(main["hwnd"]).get("SpeedButton9")
+            return button is not None and button["shown"] and button["enabled"]
+
+        self.wait_for(usable, "the enabled \"Show Log\" button on the Event Log page")
+        self.assertEqual(button["text"], "Show Log")
+        self.wine.click(button["hwnd"])
+        self.wait_for(lambda: [p for p in self.wine.processes()
+                               if p["exe"].lower() == "notepad.exe"
+                               and "rvln.log" in (p["command_line"] or "").lower()],
+                      "the text viewer with RVLN.LOG")
+
     def test_log_file_menu_is_disabled_without_the_log(self):
         _, main = self.start_main()
         self.choose(main, "L", "W")
