@@ -154,6 +154,10 @@ void TForm1::BuildMainView() {
     OnClose = [this](ui::CloseAction& action) { FormClose(action); };
     OnRelease = [this] { program.application.Terminate(); };
     OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
+    OnHelp = [this](int context) {
+        os().feedback.WinHelp(program.application.helpFile, port::kHelpContext,
+                              static_cast<std::uint32_t>(context), "");
+    };
     // A minimise from the caption reaches the window directly, never the message hook.
     OnStateChange = [this](ui::WindowState state) {
         if (state == ui::WindowState::Minimized) MinimizedToTaskBar = true;

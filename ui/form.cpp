@@ -64,6 +64,13 @@ int Form::ShowModal() {
     return backend_ ? backend_->RunModal(*this) : 0;
 }
 
+void Form::PeerHelp(Widget* control) {
+    Widget* w = control ? control : this;
+    while (w && w->HelpContext() == 0)
+        w = w->Parent();
+    if (w && OnHelp) OnHelp(w->HelpContext());
+}
+
 bool Form::PeerKeyDown(Key key, ShiftState shift) {
     for (MenuItem* menu : shortCutMenus_) {
         if (MenuItem* item = menu->FindShortCut(ShortCut{key, shift})) {

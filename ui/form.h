@@ -71,6 +71,10 @@ class Form : public Widget {
     // Entry points for the peer.
     // A key went down in the form or one of its controls; false when the key was consumed.
     bool PeerKeyDown(Key key, ShiftState shift);
+    // F1 or a click in context-help mode over a control: the help topic of the control or of the
+    // nearest container that has one.
+    std::function<void(int helpContext)> OnHelp;
+    void PeerHelp(Widget* control);
     void PeerActivated(bool active);
     void PeerPainted() {
         if (OnPaint) OnPaint();

@@ -388,4 +388,17 @@ TEST_F(NotebookViewTest, TrackBarHintFollowsTheStoredTimerMode) {
     EXPECT_EQ(form->TrackBar1.Hint(), " Set >Shut down at< intervals.\r One interval represents 5 min.");
 }
 
+TEST_F(NotebookViewTest, F1ShowsTheTopicOfTheControlOrItsContainer) {
+    Start();
+    form->BitBtn1.Click();
+    form->PeerHelp(&form->Button2);
+    form->PeerHelp(&form->GroupTray);  // the group has no topic: the notebook's page has
+    form->PeerHelp(&form->Button1);
+    ASSERT_EQ(machine.feedback.helpCalls.size(), 3u);
+    EXPECT_EQ(machine.feedback.helpCalls[0].command, port::kHelpContext);
+    EXPECT_EQ(machine.feedback.helpCalls[0].context, 400u);
+    EXPECT_EQ(machine.feedback.helpCalls[1].context, 100u);
+    EXPECT_EQ(machine.feedback.helpCalls[2].context, 10u);
+}
+
 }  // namespace

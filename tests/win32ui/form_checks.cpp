@@ -213,6 +213,26 @@ void FormBehaviour(Context& c) {
     Record(!IsWindowVisible(app) && IsWindowVisible(form), "hiding the application window keeps the form");
     ShowWindow(app, SW_SHOWNOACTIVATE);
 
+    // Help for a control reaches the form, which names the control's topic or its container's.
+    {
+        int topic = -1;
+        d.form.OnHelp = [&topic](int context) { topic = context; };
+        d.radio1.SetHelpContext(0);
+        d.group.SetHelpContext(77);
+        d.plainButton.SetHelpContext(55);
+        for (auto [control, expected] : {std::pair{static_cast<ui::Widget*>(&d.plainButton), 55},
+                                         std::pair{static_cast<ui::Widget*>(&d.radio1), 77}}) {
+            HELPINFO info{};
+            info.cbSize = sizeof info;
+            info.iContextType = HELPINFO_WINDOW;
+            info.hItemHandle = Hwnd(*control);
+            topic = -1;
+            SendMessageW(Hwnd(*control), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+            Equal(topic, expected, "WM_HELP of " + control->Name() + " gives its topic");
+        }
+        d.form.OnHelp = nullptr;
+    }
+
     // The close box asks the model, which keeps the form here.
     d.events.Clear();
     SendMessageW(form, WM_CLOSE, 0, 0);

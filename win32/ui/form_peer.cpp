@@ -258,6 +258,18 @@ bool FormPeer::OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result
             ShowContextMenu(lparam);
             result = 0;
             return true;
+        case WM_HELP: {
+            // Children pass it up unhandled, so it arrives here for every control of the form.
+            const auto* info = reinterpret_cast<const HELPINFO*>(lparam);
+            ui::Widget* control = nullptr;
+            if (info && info->iContextType == HELPINFO_WINDOW) {
+                if (Win32Peer* peer = FromWindow(static_cast<HWND>(info->hItemHandle)))
+                    control = &peer->GetWidget();
+            }
+            form_.PeerHelp(control);
+            result = TRUE;
+            return true;
+        }
         case DM_GETDEFID:
             result = defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
             return true;
