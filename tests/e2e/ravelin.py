@@ -101,6 +101,16 @@ class RavelinTestCase(WineTestCase):
     def press_main_button(self, main):
         self.wine.click(self.control(main, "Button1")["hwnd"])
 
+    def tool_button(self, main, name):
+        """A toolbar button ("BitBtn1" is "Settings...") as the user sees it: visible, enabled and
+        its place on the bar, or None when the bar has no such button."""
+        code, data = self.wine.probe("tool-button", name, "--top", main["hwnd"])
+        return data if code == 0 else None
+
+    def click_tool(self, main, name):
+        """Clicks a toolbar button where it is drawn; fails when a user could not click it."""
+        return self.wine.probe_ok("click-tool", name, "--top", main["hwnd"])
+
     def instance_atom(self):
         return "RVLN!-" + self.wine.user_name()
 

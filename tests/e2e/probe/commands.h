@@ -32,6 +32,7 @@ int CmdFind(const Args& args, Json& json);
 int CmdAtom(const Args& args, Json& json);
 int CmdSysInfo(const Args& args, Json& json);
 int CmdProcesses(const Args& args, Json& json);
+int CmdToolButton(const Args& args, Json& json);
 
 int CmdClick(const Args& args, Json& json);
 int CmdSelectCombo(const Args& args, Json& json);
@@ -42,6 +43,7 @@ int CmdSysCommand(const Args& args, Json& json);
 int CmdSetText(const Args& args, Json& json);
 int CmdPost(const Args& args, Json& json);
 int CmdSend(const Args& args, Json& json);
+int CmdClickTool(const Args& args, Json& json);
 
 int CmdMessageBox(const Args& args, Json& json);
 int CmdAnswerBox(const Args& args, Json& json);

@@ -8,7 +8,8 @@
 //   children HWND                    every descendant with its control details
 //   find NAME [--top HWND | filters] [--timeout MS]   control tagged RvlnName.NAME
 //   atom NAME | sysinfo | processes [--exe NAME]       processes with their command lines
-//   click HWND [--mouse | --real] [--right] [--double]
+//   tool-button NAME [--top HWND | filters] [--timeout MS]   toolbar button tagged RvlnButton.NAME
+//   click HWND [--mouse | --real] [--right] [--double] | click-tool NAME [--top HWND] [--real]
 //   select-combo HWND INDEX | set-text HWND TEXT | type HWND TEXT
 //   key HWND KEY [--ctrl] [--shift] [--alt] [--post]
 //   close HWND | syscommand HWND CLOSE|MINIMIZE|RESTORE|N
@@ -36,7 +37,9 @@ constexpr Command kCommands[] = {
     {L"atom", CmdAtom},
     {L"sysinfo", CmdSysInfo},
     {L"processes", CmdProcesses},
+    {L"tool-button", CmdToolButton},
     {L"click", CmdClick},
+    {L"click-tool", CmdClickTool},
     {L"select-combo", CmdSelectCombo},
     {L"key", CmdKey},
     {L"type", CmdType},
