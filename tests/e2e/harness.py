@@ -441,8 +441,17 @@ class Prefix:
     def probe(self, *args, timeout=BASE_TIMEOUT):
         """Runs one probe command; returns (exit code, parsed JSON)."""
         args = [str(a) for a in args]
-        result = self.wine(PROBE_EXE, *args, timeout=timeout, check=False)
-        text = result.stdout.strip()
+        for attempt in range(3):
+            result = self.wine(PROBE_EXE, *args, timeout=timeout, check=False)
+            text = result.stdout.strip()
+            # Now and then the host's loader trips over itself while the probe exits (status
+            # 127, "Inconsistency detected by ld.so"). The probe's answer and the status it
+            # printed stand; without them the command is run again.
+            if result.returncode != 127 or "Inconsistency detected" not in result.stderr:
+                break
+            lines = text.splitlines()
+            if len(lines) >= 2 and lines[-2].startswith("#status "):
+                return int(lines[-2].split()[1]), json.loads(lines[-1])
         try:
             data = json.loads(text.splitlines()[-1]) if text else None
         except json.JSONDecodeError:

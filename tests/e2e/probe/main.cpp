@@ -87,6 +87,8 @@ int wmain(int argc, wchar_t** argv) {
             code = found->run(args, json);
         }
     }
+    // The status goes out as well: the host's loader sometimes garbles it while the probe exits.
+    Print("#status " + std::to_string(code));
     Print(json.Text());
     return code;
 }
