@@ -1,8 +1,6 @@
 // The main window's keys, status bars, message hook and show animation.
 #include <gtest/gtest.h>
-#include "app/form1.h"
-#include "app/program.h"
-#include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
@@ -11,30 +9,14 @@ using ui::kCtrl;
 using ui::kShift;
 using ui::kShiftNone;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public program_test::ProgramTest {
   protected:
     void Start(sim::Os os = sim::Os::Win98) {
-        machine.SetOs(os);
-        program = std::make_unique<app::Program>(platform);
-        ASSERT_TRUE(program->Start());
-        form = program->Form();
+        ProgramTest::Start(os);
         form->Button1.OnClick = [this] { ++mainActions; };
         form->ComboBox1.OnChange = [this] { ++listChanges; };
     }
-    bool Press(ui::Key key, ui::ShiftState shift = kShiftNone) { return form->PeerKeyDown(key, shift); }
 
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    // Stored settings for a plain window: no opening animation, status bars unlocked.
-    bool plain_ = [this] {
-        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Controls",
-                                  "WinAni", 0);
-        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Objects",
-                                  "LockedStatus", 0);
-        return true;
-    }();
-    std::unique_ptr<app::Program> program;
-    app::TForm1* form = nullptr;
     int mainActions = 0;
     int listChanges = 0;
 };

@@ -1,28 +1,17 @@
 // The Settings notebook in the main window: tabs, sub-pages, the page spinner, the page items of
 // the context menu, the key letters and the hints.
 #include <gtest/gtest.h>
-#include "app/form1.h"
-#include "app/program.h"
-#include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
 using ui::kCtrl;
-using ui::kShiftNone;
 
 constexpr const char* kTabCaptions[] = {"&Controls (1/5)", "&HotKeys (1/2)", "&Timers", "&Watchdogs (1/3)",
                                         "S&ystem (1/3)"};
 
-class NotebookViewTest : public ::testing::Test {
+class NotebookViewTest : public program_test::ProgramTest {
   protected:
-    void Start(sim::Os os = sim::Os::Win98, const char* arguments = "") {
-        machine.SetOs(os);
-        machine.SetArguments(arguments);
-        program = std::make_unique<app::Program>(platform);
-        ASSERT_TRUE(program->Start());
-        form = program->Form();
-    }
-    bool Press(ui::Key key, ui::ShiftState shift = kShiftNone) { return form->PeerKeyDown(key, shift); }
     std::string TabCaption(int tab) { return form->PageControl1.Pages()[tab]->Caption(); }
     // The user types into the page spinner and leaves it.
     void Type(const std::string& text) { form->SpinEdit1.PeerTextChanged(text); }
@@ -39,18 +28,6 @@ class NotebookViewTest : public ::testing::Test {
         return names;
     }
     std::vector<std::string> Shown() { return VisibleGroups(form->PageControl1.ActivePageIndex()); }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    bool plain_ = [this] {
-        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Controls",
-                                  "WinAni", 0);
-        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Objects",
-                                  "LockedStatus", 0);
-        return true;
-    }();
-    std::unique_ptr<app::Program> program;
-    app::TForm1* form = nullptr;
 };
 
 using Strings = std::vector<std::string>;

@@ -4,24 +4,13 @@
 #include "app/instance.h"
 #include "app/program.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
 using port::RegRoot;
 
-class StartupTest : public ::testing::Test {
-  protected:
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    // Stored settings for a plain window: no opening animation, status bars unlocked.
-    bool plain_ = [this] {
-        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Controls",
-                                  "WinAni", 0);
-        machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Objects",
-                                  "LockedStatus", 0);
-        return true;
-    }();
-};
+using StartupTest = program_test::ProgramTest;
 
 TEST_F(StartupTest, SlashTEndsBeforeAnythingIsTouched) {
     for (const char* arg : {"/T", "/t"}) {
