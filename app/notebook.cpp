@@ -204,6 +204,14 @@ Notebook::Notebook(ui::Form* form)
     SetDesignState();
 }
 
+void Notebook::Option(ui::Widget& control, const std::string& caption, const std::string& hint,
+                      ui::Rect bounds) {
+    if (!caption.empty()) control.SetCaption(caption);
+    control.SetHint(hint);
+    control.SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
+    control.SetHelpContext(NextHelpContext());
+}
+
 int Notebook::NextHelpContext() {
     auto reserved = [](int n) {
         return std::find(std::begin(kReservedHelpContexts), std::end(kReservedHelpContexts), n) !=

@@ -122,6 +122,9 @@ struct Notebook {
     void SetDesignState();
     // The next help context number of an option control, in page order.
     int NextHelpContext();
+    // An option control as designed: its caption (none when empty), hint, place, and the next
+    // help context number.
+    void Option(ui::Widget& control, const std::string& caption, const std::string& hint, ui::Rect bounds);
     int nextHelpContext_ = 0;
 };
 

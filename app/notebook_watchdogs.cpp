@@ -10,19 +10,14 @@ using namespace layout;
 void Notebook::BuildWatchdogsTab() {
     // 1 run application and init local drives
     MakeHelpButton(SpeedButton15, 10005);
-    CheckBox5.SetCaption("&Run Application first:");
-    CheckBox5.SetHint(" Start the application below\r before each shutdown.");
-    CheckBox5.SetBounds(kLeft, kTop, 124, kRowHeight);
-    CheckBox5.SetHelpContext(NextHelpContext());
-    Edit1.SetHint(
-        " Full path of the application (with\r drive letter), optionally followed\r by its parameters.");
-    Edit1.SetBounds(kLeft, 34, kRight - kLeft, kEditHeight);
-    Edit1.SetHelpContext(NextHelpContext());
-    CheckBox13.SetCaption("No Warnin&g,");
-    CheckBox13.SetHint(
-        " Do not warn after the application\r has started; wait the time to the\r right instead.");
-    CheckBox13.SetBounds(kLeft, 61, 82, kRowHeight);
-    CheckBox13.SetHelpContext(NextHelpContext());
+    Option(CheckBox5, "&Run Application first:", " Start the application below\r before each shutdown.",
+           {kLeft, kTop, 124, kRowHeight});
+    Option(Edit1, "",
+           " Full path of the application (with\r drive letter), optionally followed\r by its parameters.",
+           {kLeft, 34, kRight - kLeft, kEditHeight});
+    Option(CheckBox13, "No Warnin&g,",
+           " Do not warn after the application\r has started; wait the time to the\r right instead.",
+           {kLeft, 61, 82, kRowHeight});
     Label9.SetCaption("slee&p:");
     Label9.SetBounds(90, 63, 30, 13);
     Label10.alignment = ui::TextAlign::Right;
@@ -30,25 +25,22 @@ void Notebook::BuildWatchdogsTab() {
     Label10.SetBounds(122, 63, 34, 13);
     UpDown1.SetRange(-32768, 32767);
     UpDown1.wrap = true;
-    UpDown1.SetHint(
-        " Left mouse button: change the wait,\r hold for steps of 100.\r Right mouse button: steps of 1000.");
-    UpDown1.SetBounds(158, 59, 14, kEditHeight);
-    UpDown1.SetHelpContext(NextHelpContext());
+    Option(
+        UpDown1, "",
+        " Left mouse button: change the wait,\r hold for steps of 100.\r Right mouse button: steps of 1000.",
+        {158, 59, 14, kEditHeight});
     Label11.SetCaption("ms");
     Label11.SetBounds(176, 63, 16, 13);
-    CheckBox6.SetCaption("Init &local Drives");
-    CheckBox6.SetHint(
-        " Write and delete a small file on\r every local drive before shutdown,\r to wake them up.");
-    CheckBox6.SetBounds(kLeft, 86, 98, kRowHeight);
-    CheckBox6.SetHelpContext(NextHelpContext());
+    Option(CheckBox6, "Init &local Drives",
+           " Write and delete a small file on\r every local drive before shutdown,\r to wake them up.",
+           {kLeft, 86, 98, kRowHeight});
 
     // 2 "Empty Directories:"
     Label13.SetCaption("Separate with semicolon (;)");
     Label13.SetBounds(kLeft, kTop, 170, 13);
     Edit4.maxLength = 1024;
-    Edit4.SetHint(" Directories to empty before\r shutdown, separated by \";\".");
-    Edit4.SetBounds(kLeft, 29, kRight - kLeft, kEditHeight);
-    Edit4.SetHelpContext(NextHelpContext());
+    Option(Edit4, "", " Directories to empty before\r shutdown, separated by \";\".",
+           {kLeft, 29, kRight - kLeft, kEditHeight});
     struct DirButton {
         ui::SpeedButton& button;
         const char* caption;
@@ -65,10 +57,9 @@ void Notebook::BuildWatchdogsTab() {
         b.button.SetBounds(b.left, 54, b.width, kEditHeight);
         b.button.SetHelpContext(NextHelpContext());
     }
-    ComboBox2.SetHint(
-        " How the directories are emptied:\r with or without subdirectories,\r safely or plainly.");
-    ComboBox2.SetBounds(kLeft, 80, 160, kEditHeight);
-    ComboBox2.SetHelpContext(NextHelpContext());
+    Option(ComboBox2, "",
+           " How the directories are emptied:\r with or without subdirectories,\r safely or plainly.",
+           {kLeft, 80, 160, kEditHeight});
 
     // 3 the device list
     CheckListBox1.SetHint(
@@ -83,10 +74,7 @@ void Notebook::BuildWatchdogsTab() {
     Image1.SetHint(" No medium in device / \r device not ready!");
     Image2.SetPicture(ui::kPictureLedGreen);
     Image2.SetHint(" Medium in device / \r device ready!");
-    SpeedButton8.SetCaption("Test");
-    SpeedButton8.SetHint(" Press this button to test\r the chosen device.");
-    SpeedButton8.SetBounds(138, kTop, 44, 19);
-    SpeedButton8.SetHelpContext(NextHelpContext());
+    Option(SpeedButton8, "Test", " Press this button to test\r the chosen device.", {138, kTop, 44, 19});
     CheckBox17.SetCaption("&Eject, if insert");
     CheckBox17.SetHint(
         " Enable or disable, if the selected\r device shall only be considered,\r if a medium is insert in "
