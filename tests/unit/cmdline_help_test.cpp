@@ -8,6 +8,7 @@
 #include "cmdline/command_line.h"
 #include "cmdline/help_text.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
@@ -75,18 +76,10 @@ TEST(CmdlineHelpText, ShortTextDiffersInTheMsdosLineAndTheEnd) {
     EXPECT_EQ(lines.back(), "[/?] or [/HELP] or [/H] - displays this help screen.");
 }
 
-class CmdlineHelpTest : public ::testing::Test {
+class CmdlineHelpTest : public program_test::ProgramTest {
   protected:
     // Help ends a command-line start, so the program is looked at through its state.
-    bool Start(const std::string& args) {
-        machine.SetArguments(args);
-        program = std::make_unique<app::Program>(platform);
-        return program->Start();
-    }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    std::unique_ptr<app::Program> program;
+    bool Start(const std::string& args) { return Launch(args.c_str()); }
 };
 
 TEST_F(CmdlineHelpTest, WritesTheFileAndOpensItInNotepad) {

@@ -5,6 +5,7 @@
 #include "cmdline/command_line.h"
 #include "cmdline/options.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
@@ -18,19 +19,11 @@ constexpr const char* kWarning =
     "suspend this message, you can start RVLN with\rthe (commandline/shortcut) option: /NOMESSAGE[:x]\rwhere "
     "<colon!> x is a numeric value from 0 to 65535 in\rmilliseconds, that lets RVLN wait before shut down!";
 
-class CmdlineProcessTest : public ::testing::Test {
+class CmdlineProcessTest : public program_test::ProgramTest {
   protected:
     bool Start(const std::string& args, sim::Os os = sim::Os::Win98) {
         machine.SetOs(os);
-        machine.SetArguments(args);
-        program = std::make_unique<app::Program>(platform);
-        return program->Start();
-    }
-    std::vector<std::uint32_t> ExitFlags() const {
-        std::vector<std::uint32_t> flags;
-        for (const auto& c : machine.session.exitCalls)
-            flags.push_back(c.flags);
-        return flags;
+        return Launch(args.c_str());
     }
     // Ended on the command line: no main window, no instance marker, no window ever shown.
     void ExpectEndedWithoutWindow() {
@@ -52,10 +45,6 @@ class CmdlineProcessTest : public ::testing::Test {
             texts.push_back(box.text);
         return texts;
     }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    std::unique_ptr<app::Program> program;
 };
 
 TEST_F(CmdlineProcessTest, NoParametersStartTheWindow) {

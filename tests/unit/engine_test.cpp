@@ -6,6 +6,7 @@
 #include "shutdown/launch_file.h"
 #include "shutdown/methods.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
@@ -13,13 +14,10 @@ using sim::BoxKind;
 
 constexpr const char* kGuards = "Software\\QAV\\Ravelin\\LocalUser\\Guards";
 
-class EngineTest : public ::testing::Test {
+class EngineTest : public program_test::ProgramTest {
   protected:
     void Start(sim::Os os = sim::Os::Win98, const std::string& args = {}) {
-        machine.SetOs(os);
-        program = std::make_unique<app::Program>(platform);
-        ASSERT_TRUE(program->Start());
-        form = program->Form();
+        ProgramTest::Start(os);
         // The command line the command-line methods see; start-up itself ran without it.
         if (!args.empty()) program->State().params = cmdline::Parameters("RVLN " + args);
     }
@@ -30,17 +28,6 @@ class EngineTest : public ::testing::Test {
     }
     shutdown::Engine& engine() { return program->State().engine; }
     bool Ended() const { return program->State().ended; }
-    std::vector<std::uint32_t> ExitFlags() const {
-        std::vector<std::uint32_t> flags;
-        for (const auto& c : machine.session.exitCalls)
-            flags.push_back(c.flags);
-        return flags;
-    }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    std::unique_ptr<app::Program> program;
-    app::TForm1* form = nullptr;
 };
 
 TEST_F(EngineTest, ShutdownOnWindows98EndsTheSessionAndTheProgram) {

@@ -7,6 +7,7 @@
 #include "log/shutdown_log.h"
 #include "shutdown/methods.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
@@ -16,13 +17,10 @@ std::string Blanks(size_t n) {
     return std::string(n, ' ');
 }
 
-class LogEntryTest : public ::testing::Test {
+class LogEntryTest : public program_test::ProgramTest {
   protected:
     void Start(sim::Os os = sim::Os::Win98) {
-        machine.SetOs(os);
-        program = std::make_unique<app::Program>(platform);
-        ASSERT_TRUE(program->Start());
-        form = program->Form();
+        ProgramTest::Start(os);
         // Monday, 7 December 1998.
         machine.loop.SetDateTime(1998, 12, 7, 14, 5, 9, 25);
         machine.system.memory.availPhys = 1000;
@@ -36,11 +34,6 @@ class LogEntryTest : public ::testing::Test {
         eventlog::WriteShutdownLogEntry(program->State());
     }
     std::string LogBytes() const { return machine.files.FileBytes(kLog).value_or("<no log>"); }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    std::unique_ptr<app::Program> program;
-    app::TForm1* form = nullptr;
 };
 
 // The entry of the TEST method by "Chris" with the figures of Start(), by separator.

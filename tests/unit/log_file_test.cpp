@@ -7,6 +7,7 @@
 #include "log/log_writer.h"
 #include "sim/errors.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
@@ -29,14 +30,8 @@ std::string Lines(int count) {
     return bytes;
 }
 
-class LogFileTest : public ::testing::Test {
+class LogFileTest : public program_test::ProgramTest {
   protected:
-    void Start(sim::Os os = sim::Os::Win98) {
-        machine.SetOs(os);
-        program = std::make_unique<app::Program>(platform);
-        ASSERT_TRUE(program->Start());
-        form = program->Form();
-    }
     void Append(const std::string& entry = "NEW ENTRY", bool fromCommandLine = false) {
         eventlog::AppendLogLine(program->State(), entry, fromCommandLine);
     }
@@ -56,11 +51,6 @@ class LogFileTest : public ::testing::Test {
         const std::string last = LastLine();
         return last.size() > 11 && last.substr(last.size() - 11) == "NEW ENTRY\r\n";
     }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    std::unique_ptr<app::Program> program;
-    app::TForm1* form = nullptr;
 };
 
 TEST_F(LogFileTest, FirstEntryCreatesTheFile) {

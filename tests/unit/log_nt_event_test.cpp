@@ -6,6 +6,7 @@
 #include "log/shutdown_log.h"
 #include "shutdown/methods.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
@@ -15,14 +16,9 @@ constexpr const char* kLog = "C:\\RAVELIN\\RVLN.LOG";
 constexpr const char* kSourceKey = "SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\Ravelin";
 constexpr const char* kControls = "Software\\QAV\\Ravelin\\LocalUser\\Controls";
 
-class NtEventTest : public ::testing::Test {
+class NtEventTest : public program_test::ProgramTest {
   protected:
-    void Start(sim::Os os = sim::Os::NT4) {
-        machine.SetOs(os);
-        program = std::make_unique<app::Program>(platform);
-        ASSERT_TRUE(program->Start());
-        form = program->Form();
-    }
+    void Start(sim::Os os = sim::Os::NT4) { ProgramTest::Start(os); }
     void Log(int logCode, int trigger = shutdown::TRIGGER_WINDOW) {
         shutdown::EngineState& state = program->State().engine.state;
         state.currentLogCode = logCode;
@@ -30,11 +26,6 @@ class NtEventTest : public ::testing::Test {
         if (trigger == shutdown::TRIGGER_COMMAND_LINE) state.commandLineMethodName = "ShutDown";
         eventlog::WriteShutdownLogEntry(program->State());
     }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    std::unique_ptr<app::Program> program;
-    app::TForm1* form = nullptr;
 };
 
 TEST(NtEventFormat, TypeFollowsTheId) {

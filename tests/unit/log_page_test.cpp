@@ -5,6 +5,7 @@
 #include "log/log_actions.h"
 #include "log/log_page.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
@@ -12,14 +13,8 @@ using sim::BoxKind;
 
 constexpr const char* kLog = "C:\\RAVELIN\\RVLN.LOG";
 
-class LogPageTest : public ::testing::Test {
+class LogPageTest : public program_test::ProgramTest {
   protected:
-    void Start(sim::Os os = sim::Os::Win98) {
-        machine.SetOs(os);
-        program = std::make_unique<app::Program>(platform);
-        ASSERT_TRUE(program->Start());
-        form = program->Form();
-    }
     // Typing replaces the text as a whole, as the edit reports it.
     void Type(const std::string& text) { form->SpinEdit3.PeerTextChanged(text); }
     void SetSizeFieldQuietly(const std::string& text) {
@@ -31,11 +26,6 @@ class LogPageTest : public ::testing::Test {
         if (!choose.empty()) machine.ui.ChooseInPopup(choose);
         machine.ui.Popup(form->PopupMenu2, 100, 100);
     }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    std::unique_ptr<app::Program> program;
-    app::TForm1* form = nullptr;
 };
 
 TEST(LogSizeText, CleanUpRules) {

@@ -9,10 +9,10 @@ using ui::kCtrl;
 using ui::kShift;
 using ui::kShiftNone;
 
-class MainWindowTest : public program_test::ProgramTest {
+class MainWindowTest : public program_test::PlainWindowTest {
   protected:
     void Start(sim::Os os = sim::Os::Win98) {
-        ProgramTest::Start(os);
+        PlainWindowTest::Start(os);
         form->Button1.OnClick = [this] { ++mainActions; };
         form->ComboBox1.OnChange = [this] { ++listChanges; };
     }

@@ -9,6 +9,7 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace {
 
@@ -41,16 +42,13 @@ bool Overlap(const ui::Rect& a, const ui::Rect& b) {
            b.top < a.top + a.height;
 }
 
-class NotebookLayoutTest : public ::testing::Test {
+class NotebookLayoutTest : public program_test::ProgramTest {
   protected:
     void SetUp() override {
-        machine.SetOs(sim::Os::Win98);
         // No opening animation: the window keeps its size from the start.
         machine.registry.SetDword(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Controls",
                                   "WinAni", 0);
-        program = std::make_unique<app::Program>(platform);
-        ASSERT_TRUE(program->Start());
-        form = program->Form();
+        Start();
     }
     void Open(const SubPage& page) {
         if (page.tab == 2) {
@@ -92,11 +90,6 @@ class NotebookLayoutTest : public ::testing::Test {
             if (children[i]->kind() == ui::Kind::GroupBox) ExpectNoOverlap(*children[i], where);
         }
     }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    std::unique_ptr<app::Program> program;
-    app::TForm1* form = nullptr;
 };
 
 TEST_F(NotebookLayoutTest, EveryControlInsideItsGroupAndApart) {

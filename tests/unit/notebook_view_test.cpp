@@ -10,7 +10,7 @@ using ui::kCtrl;
 constexpr const char* kTabCaptions[] = {"&Controls (1/5)", "&HotKeys (1/2)", "&Timers", "&Watchdogs (1/3)",
                                         "S&ystem (1/3)"};
 
-class NotebookViewTest : public program_test::ProgramTest {
+class NotebookViewTest : public program_test::PlainWindowTest {
   protected:
     std::string TabCaption(int tab) { return form->PageControl1.Pages()[tab]->Caption(); }
     // The user types into the page spinner and leaves it.

@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "sim/machine.h"
+#include "tests/unit/program_fixture.h"
 
 namespace settings_test {
 
@@ -21,20 +22,10 @@ inline std::string Section(const std::string& section) {
     return std::string(kUser) + "\\" + section;
 }
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public program_test::ProgramTest {
   protected:
-    // Starts the program as the machine stands; the window's creation loads the settings.
-    void Start(sim::Os os = sim::Os::Win98) {
-        machine.SetOs(os);
-        StartAgain();
-    }
     // A new program on the same machine after the running one ended.
-    void StartAgain() {
-        program.reset();
-        program = std::make_unique<app::Program>(platform);
-        ASSERT_TRUE(program->Start());
-        form = program->Form();
-    }
+    void StartAgain() { ASSERT_TRUE(Launch()); }
     // Ends the program as its window does (saving the settings on the way).
     void Stop() {
         program.reset();
@@ -66,11 +57,6 @@ class SettingsTest : public ::testing::Test {
     std::optional<std::string> Autostart() const {
         return machine.registry.String(RegRoot::CurrentUser, kRun, "Ravelin");
     }
-
-    sim::Machine machine;
-    port::Platform platform = machine.Platform();
-    std::unique_ptr<app::Program> program;
-    app::TForm1* form = nullptr;
 };
 
 }  // namespace settings_test

@@ -10,7 +10,7 @@ namespace {
 
 using port::RegRoot;
 
-using StartupTest = program_test::ProgramTest;
+using StartupTest = program_test::PlainWindowTest;
 
 TEST_F(StartupTest, SlashTEndsBeforeAnythingIsTouched) {
     for (const char* arg : {"/T", "/t"}) {
