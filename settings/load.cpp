@@ -67,12 +67,6 @@ void LoadViewer(app::TForm1& form, UserReader& r, std::string_view name, std::st
     if (!lib::EqualsNoCase(stored, builtIn) && FileExists(form.os().files, stored)) viewer = stored;
 }
 
-void ShowHints(ui::Widget& widget, bool on) {
-    widget.SetShowHint(on);
-    for (ui::Widget* child : widget.Children())
-        ShowHints(*child, on);
-}
-
 void LoadMethodList(app::TForm1& form, UserReader& r) {
     const int fallback = app::DefaultMethodIndex(form.program.osKind);
     const int stored = r.Int("Objects", "ComboBox1", fallback);
@@ -118,10 +112,9 @@ void LoadWindowPlace(app::TForm1& form, UserReader& r) {
 }
 
 void LoadHints(app::TForm1& form, UserReader& r) {
-    const bool on = r.Bool("Controls", "Hints", true);
-    form.program.application.SetShowHint(on);
-    ShowHints(form, on);
-    form.CheckBox3.SetChecked(on);
+    form.CheckBox3.SetChecked(r.Bool("Controls", "Hints", true));
+    // The switch's handler runs only on a change; the controls follow it either way.
+    form.CheckBox3Click();
 }
 
 // The tray options need Explorer's shell and its tray: Windows NT 4, 95 and 98.
