@@ -20,13 +20,32 @@ constexpr int kWipeStep = 4;
 // The notebook's own hint belongs to the row of tabs at its top.
 constexpr int kTabRowHeight = 20;
 
-// The spinner's text as typed: only its digits count.
-std::string DigitsOnly(const std::string& text) {
+// Keeps only the digits of the spinner's text; true when that changed it (and so ran its change
+// handler again).
+bool CleanSpinner(ui::SpinEdit& spinner) {
     std::string digits;
-    for (char c : text) {
+    for (char c : spinner.Text()) {
         if (c >= '0' && c <= '9') digits += c;
     }
-    return digits;
+    if (digits == spinner.Text()) return false;
+    spinner.SetText(digits);
+    return true;
+}
+
+// Hides the panel's visible controls; the ones hidden on purpose stay out of the list.
+std::vector<ui::Widget*> HideControls(ui::Widget& panel) {
+    std::vector<ui::Widget*> hidden;
+    for (ui::Widget* child : panel.Children()) {
+        if (!child->Visible()) continue;
+        hidden.push_back(child);
+        child->SetVisible(false);
+    }
+    return hidden;
+}
+
+void ShowControls(const std::vector<ui::Widget*>& controls) {
+    for (ui::Widget* control : controls)
+        control->SetVisible(true);
 }
 
 }  // namespace
@@ -253,11 +272,8 @@ void TForm1::PageControl1Change() {
 
 void TForm1::SpinEdit1Change() {
     if (LoadingSettings || wiping_) return;
-    const std::string digits = DigitsOnly(SpinEdit1.Text());
-    if (digits != SpinEdit1.Text()) {
-        SpinEdit1.SetText(digits);  // runs this handler again with the clean text
-        return;
-    }
+    if (CleanSpinner(SpinEdit1)) return;
+    const std::string digits = SpinEdit1.Text();
     const int tab = PageControl1.ActivePageIndex();
     if (digits.empty() || tab == kTimers) return;
     const int count = SubPageCount(tab);
@@ -276,15 +292,13 @@ void TForm1::SpinEdit1Change() {
 }
 
 void TForm1::SpinEdit1Click() {
-    const std::string digits = DigitsOnly(SpinEdit1.Text());
-    if (digits != SpinEdit1.Text()) SpinEdit1.SetText(digits);
+    CleanSpinner(SpinEdit1);
     if (SpinEdit1.Enabled() && !SpinEdit1.Text().empty() && !LoadingSettings) SpinEdit1.SelectAll();
 }
 
 void TForm1::SpinEdit1Exit() {
-    const std::string digits = DigitsOnly(SpinEdit1.Text());
-    if (digits != SpinEdit1.Text()) SpinEdit1.SetText(digits);
-    if (digits.empty() || digits == "0") {
+    CleanSpinner(SpinEdit1);
+    if (SpinEdit1.Text().empty() || SpinEdit1.Text() == "0") {
         SpinEdit1.SetText(std::to_string(RememberedSubPage(PageControl1.ActivePageIndex())));
     }
 }
@@ -300,12 +314,7 @@ void TForm1::ShowSubPage(int subPage) {
     for (ui::Widget* panel : sheet->Children()) {
         if (!panel->Visible() || panel->kind() != ui::Kind::GroupBox) continue;
         // Wipe out: the panel narrows with its controls hidden, then it goes.
-        std::vector<ui::Widget*> hidden;
-        for (ui::Widget* child : panel->Children()) {
-            if (!child->Visible()) continue;
-            hidden.push_back(child);
-            child->SetVisible(false);
-        }
+        const std::vector<ui::Widget*> hidden = HideControls(*panel);
         const ui::Rect full = panel->Bounds();
         panel->SetAlign(ui::Align::None);
         for (int width = full.width - kWipeStep; width > 0; width -= kWipeStep) {
@@ -315,16 +324,10 @@ void TForm1::ShowSubPage(int subPage) {
         panel->SetVisible(false);
         panel->SetBounds(full.left, full.top, full.width, full.height);
         panel->SetAlign(ui::Align::Client);
-        for (ui::Widget* child : hidden)
-            child->SetVisible(true);
+        ShowControls(hidden);
     }
     // Wipe in: from one pixel to the full width, then its controls appear.
-    std::vector<ui::Widget*> hidden;
-    for (ui::Widget* child : target.Children()) {
-        if (!child->Visible()) continue;
-        hidden.push_back(child);
-        child->SetVisible(false);
-    }
+    const std::vector<ui::Widget*> hidden = HideControls(target);
     const ui::Rect full{0, 0, sheet->ClientWidth(), sheet->ClientHeight()};
     target.SetAlign(ui::Align::None);
     target.SetBounds(full.left, full.top, 1, full.height);
@@ -334,8 +337,7 @@ void TForm1::ShowSubPage(int subPage) {
         program.application.ProcessMessages();
     }
     target.SetAlign(ui::Align::Client);
-    for (ui::Widget* child : hidden)
-        child->SetVisible(true);
+    ShowControls(hidden);
     wiping_ = false;
     SubPageShown(tab, subPage);
     for (ui::Widget* w : controls)
