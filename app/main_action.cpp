@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/method_list.h"
 #include "settings/autostart.h"
+#include "settings/user_values.h"
 #include "shutdown/force_checks.h"
 #include "shutdown/methods.h"
 #include "timers/countdown.h"
@@ -77,11 +78,7 @@ void TForm1::ApplyAutostart() {
 void TForm1::DeclineStartupCountdown() {
     CheckBox12.SetChecked(false);
     // Written at once, as a string: a crash before the next save must not arm it again.
-    const std::string off = "0";
-    port::RegValue value{port::kRegSz, std::vector<std::uint8_t>(off.begin(), off.end())};
-    value.data.push_back(0);
-    os().registry.SetValue(port::RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\Timer1", "StartUp",
-                           value);
+    settings::WriteUserString(os(), "Timer1", "StartUp", "0");
 }
 
 }  // namespace app
