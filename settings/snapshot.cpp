@@ -1,7 +1,6 @@
 #include "settings/snapshot.h"
 
 #include "app/form1.h"
-#include "settings/autostart.h"
 
 namespace settings {
 namespace {
@@ -42,6 +41,19 @@ std::array<ui::TrackBar*, 2> TrackBars(app::TForm1& f) {
     return {&f.TrackBar1, &f.TrackBar2};
 }
 
+// Copies each control's value into the field of the same place, and back.
+template <typename Control, typename Value, size_t N, typename Get>
+void Take(const std::array<Control*, N>& controls, std::array<Value, N>& values, Get get) {
+    for (size_t i = 0; i < N; ++i)
+        values[i] = get(*controls[i]);
+}
+
+template <typename Control, typename Value, size_t N, typename Set>
+void Put(const std::array<Control*, N>& controls, const std::array<Value, N>& values, Set set) {
+    for (size_t i = 0; i < N; ++i)
+        set(*controls[i], values[i]);
+}
+
 // Every control of the snapshot, in the order of its fields.
 std::vector<ui::Widget*> Controls(app::TForm1& f) {
     std::vector<ui::Widget*> all;
@@ -62,30 +74,14 @@ std::vector<ui::Widget*> Controls(app::TForm1& f) {
 void SnapshotSettings(app::TForm1& form) {
     SettingsSnapshot& s = form.snapshot;
     s.taken = true;
-    auto checkBoxes = CheckBoxes(form);
-    for (size_t i = 0; i < checkBoxes.size(); ++i)
-        s.checkBoxes[i] = checkBoxes[i]->Checked();
-    auto radioButtons = RadioButtons(form);
-    for (size_t i = 0; i < radioButtons.size(); ++i)
-        s.radioButtons[i] = radioButtons[i]->Checked();
-    auto spinEdits = SpinEdits(form);
-    for (size_t i = 0; i < spinEdits.size(); ++i)
-        s.spinEdits[i] = spinEdits[i]->Text();
-    auto labels = Labels(form);
-    for (size_t i = 0; i < labels.size(); ++i)
-        s.labels[i] = labels[i]->Caption();
-    auto upDowns = UpDowns(form);
-    for (size_t i = 0; i < upDowns.size(); ++i)
-        s.upDowns[i] = upDowns[i]->Position();
-    auto edits = Edits(form);
-    for (size_t i = 0; i < edits.size(); ++i)
-        s.edits[i] = edits[i]->Text();
-    auto comboBoxes = ComboBoxes(form);
-    for (size_t i = 0; i < comboBoxes.size(); ++i)
-        s.comboBoxes[i] = comboBoxes[i]->ItemIndex();
-    auto trackBars = TrackBars(form);
-    for (size_t i = 0; i < trackBars.size(); ++i)
-        s.trackBars[i] = trackBars[i]->Position();
+    Take(CheckBoxes(form), s.checkBoxes, [](ui::CheckBox& c) { return c.Checked(); });
+    Take(RadioButtons(form), s.radioButtons, [](ui::RadioButton& r) { return r.Checked(); });
+    Take(SpinEdits(form), s.spinEdits, [](ui::SpinEdit& e) { return e.Text(); });
+    Take(Labels(form), s.labels, [](ui::Label& l) { return l.Caption(); });
+    Take(UpDowns(form), s.upDowns, [](ui::UpDown& u) { return u.Position(); });
+    Take(Edits(form), s.edits, [](ui::Edit& e) { return e.Text(); });
+    Take(ComboBoxes(form), s.comboBoxes, [](ui::ComboBox& c) { return c.ItemIndex(); });
+    Take(TrackBars(form), s.trackBars, [](ui::TrackBar& t) { return t.Position(); });
     s.trackBar1Range = {form.TrackBar1.Min(), form.TrackBar1.Max()};
     s.statusBarsLocked = form.SpeedButton6.Down();
     for (size_t i = 0; i < s.statusPanels.size(); ++i)
@@ -101,33 +97,18 @@ void RestoreSettingsSnapshot(app::TForm1& form) {
     const SettingsSnapshot& s = form.snapshot;
     if (!s.taken) return;
     // Texts first: the check boxes' handlers look at them (an empty command asks for one).
-    auto edits = Edits(form);
-    for (size_t i = 0; i < edits.size(); ++i)
-        edits[i]->SetText(s.edits[i]);
-    auto spinEdits = SpinEdits(form);
-    for (size_t i = 0; i < spinEdits.size(); ++i)
-        spinEdits[i]->SetText(s.spinEdits[i]);
-    auto labels = Labels(form);
-    for (size_t i = 0; i < labels.size(); ++i)
-        labels[i]->SetCaption(s.labels[i]);
+    Put(Edits(form), s.edits, [](ui::Edit& e, const std::string& text) { e.SetText(text); });
+    Put(SpinEdits(form), s.spinEdits, [](ui::SpinEdit& e, const std::string& text) { e.SetText(text); });
+    Put(Labels(form), s.labels, [](ui::Label& l, const std::string& text) { l.SetCaption(text); });
     // Check boxes and radio buttons run their handlers as they change, as a user's clicks would.
-    auto checkBoxes = CheckBoxes(form);
-    for (size_t i = 0; i < checkBoxes.size(); ++i)
-        checkBoxes[i]->SetChecked(s.checkBoxes[i]);
-    auto radioButtons = RadioButtons(form);
-    for (size_t i = 0; i < radioButtons.size(); ++i) {
-        if (s.radioButtons[i]) radioButtons[i]->SetChecked(true);
-    }
-    auto upDowns = UpDowns(form);
-    for (size_t i = 0; i < upDowns.size(); ++i)
-        upDowns[i]->SetPosition(s.upDowns[i]);
-    auto comboBoxes = ComboBoxes(form);
-    for (size_t i = 0; i < comboBoxes.size(); ++i)
-        comboBoxes[i]->SetItemIndex(s.comboBoxes[i]);
+    Put(CheckBoxes(form), s.checkBoxes, [](ui::CheckBox& c, bool on) { c.SetChecked(on); });
+    Put(RadioButtons(form), s.radioButtons, [](ui::RadioButton& r, bool on) {
+        if (on) r.SetChecked(true);
+    });
+    Put(UpDowns(form), s.upDowns, [](ui::UpDown& u, int position) { u.SetPosition(position); });
+    Put(ComboBoxes(form), s.comboBoxes, [](ui::ComboBox& c, int index) { c.SetItemIndex(index); });
     form.TrackBar1.SetRange(s.trackBar1Range[0], s.trackBar1Range[1]);
-    auto trackBars = TrackBars(form);
-    for (size_t i = 0; i < trackBars.size(); ++i)
-        trackBars[i]->SetPosition(s.trackBars[i]);
+    Put(TrackBars(form), s.trackBars, [](ui::TrackBar& t, int position) { t.SetPosition(position); });
     form.SpeedButton6.SetDown(s.statusBarsLocked);
     for (size_t i = 0; i < s.statusPanels.size(); ++i)
         form.StatusBar1.SetPanelText(i, s.statusPanels[i]);
@@ -135,12 +116,7 @@ void RestoreSettingsSnapshot(app::TForm1& form) {
     std::vector<ui::Widget*> controls = Controls(form);
     for (size_t i = 0; i < controls.size() && i < s.enabled.size(); ++i)
         controls[i]->SetEnabled(s.enabled[i]);
-
-    if (form.CheckBox10.Checked()) {
-        SetAutostart(form.os());
-    } else {
-        ClearAutostart(form.os());
-    }
+    form.ApplyAutostart();
 }
 
 }  // namespace settings
