@@ -47,8 +47,7 @@ void Notebook::BuildControlsTab() {
     CheckBox19.SetCaption("As&k before ejecting...");
     CheckBox19.SetHint(
         " Check this - and you always will get\r a dialog for confirmation, that the\r chosen device is "
-        "about to "
-        "be\r ejected.");
+        "about to be\r ejected.");
     CheckBox19.SetBounds(8, kTop, 150, kRowHeight);
     CheckBox19.SetHelpContext(970);
     CheckBox18.SetCaption("Inform &before retracting...");

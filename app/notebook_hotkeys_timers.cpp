@@ -11,8 +11,7 @@ void Notebook::BuildHotKeysTab() {
     MakeHelpButton(SpeedButton10, 10001);
     Option(CheckBox21, "Auto. rema&p {D} HKey.",
            " Move the shutdown hotkey CTRL+ALT+D\r to a free key by itself, when another\r application has "
-           "taken "
-           "it.",
+           "taken it.",
            {kLeft, kTop, 136, kRowHeight});
     Label8.SetCaption("- &Use CTRL+ALT+");
     Label8.SetBounds(kIndent, 39, 96, 13);
@@ -20,8 +19,7 @@ void Notebook::BuildHotKeysTab() {
     Option(ComboBox3, "", " The key of the system-wide\r shutdown hotkey.", {116, 35, 48, kEditHeight});
     Option(CheckBox22, "Auto. re&map Device's HKeys.",
            " Move the device hotkeys to free\r modifier keys by themselves, when\r another application has "
-           "taken "
-           "them.",
+           "taken them.",
            {kLeft, 60, 168, kRowHeight});
     Label16.SetCaption("- Us&e:");
     Label16.SetBounds(kIndent, 85, 32, 13);
@@ -55,8 +53,7 @@ void Notebook::BuildTimersTab() {
            {102, kTop, 82, kRowHeight});
     Option(CheckBox2, "Invisible, if \"Run at Start\"",
            " Hide the minimized window on top\r of the Start button, after RVLN!\r has automatically started "
-           "with:\r"
-           " Timers => Run at Startup",
+           "with:\r Timers => Run at Startup",
            {kIndent, 31, 142, kRowHeight});
 
     Option(RadioButton1, "Shutdown &at:", " Shutdown at a specific time\r within 24 hours.",

@@ -134,8 +134,7 @@ void TForm1::PageControl1MouseMove(int, int y) {
     } else if (PageControl1.Hint().empty()) {
         PageControl1.SetHint(
             " Use the arrows (or type the under-\r lined letters) to scroll from >Controls<\r to >System< "
-            "and/or "
-            "back!");
+            "and/or back!");
     }
 }
 

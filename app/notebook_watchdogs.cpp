@@ -64,8 +64,7 @@ void Notebook::BuildWatchdogsTab() {
     // 3 the device list
     CheckListBox1.SetHint(
         " Choose ejectable/retractable devices:\r CD (95/NT)  = Atapi/SCSI CD-ROM\r RM (NT)       = SCSI "
-        "Removable "
-        "Device\r TapeX (NT) = SCSI Tape Device");
+        "Removable Device\r TapeX (NT) = SCSI Tape Device");
     CheckListBox1.SetBounds(kLeft, kTop, 106, 68);
     CheckListBox1.SetHelpContext(930);
     for (ui::Image* led : {&Image1, &Image2})
@@ -78,8 +77,7 @@ void Notebook::BuildWatchdogsTab() {
     CheckBox17.SetCaption("&Eject, if insert");
     CheckBox17.SetHint(
         " Enable or disable, if the selected\r device shall only be considered,\r if a medium is insert in "
-        "it, or "
-        "generally\r open its door.");
+        "it, or generally\r open its door.");
     CheckBox17.SetBounds(118, 36, 92, kRowHeight);
     CheckBox17.SetHelpContext(940);
     Label14.SetCaption("Time for rem&oving:");
