@@ -4,7 +4,7 @@ the main window."""
 import re
 import time
 
-from harness import WineTestCase
+from harness import PROGRAM_EXE, WineTestCase
 
 SETTINGS_KEY = r"HKCU\Software\QAV\Ravelin"
 
@@ -57,10 +57,11 @@ def split_command_line(command_line):
 class RavelinTestCase(WineTestCase):
     os_kind = "win98"
 
-    def start_main(self, *args, env_extra=None):
-        """Starts RVLN.EXE and returns (program, main window) once the window has finished its
-        opening animation, so sizes and positions read afterwards are the final ones."""
-        program = self.wine.start(*args, env_extra=env_extra)
+    def start_main(self, *args, exe=PROGRAM_EXE, env_extra=None):
+        """Starts RVLN.EXE (or the copy at exe) and returns (program, main window) once the
+        window has finished its opening animation, so sizes and positions read afterwards are the
+        final ones."""
+        program = self.wine.start(*args, exe=exe, env_extra=env_extra)
         main = self.wine.wait_window("TForm1", exe="RVLN.EXE", timeout=30)
         if main is None:
             self.fail(f"no main window; program log:\n{program.log()[-2000:]}")

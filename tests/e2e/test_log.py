@@ -5,7 +5,7 @@ import re
 import time
 import unittest
 
-from harness import WineTestCase
+from ravelin import RavelinTestCase
 
 TEST_POSITION = 7
 WEEKDAYS = ("So.", "Mo.", "Tu.", "We.", "Th.", "Fr.", "Sa.")
@@ -26,16 +26,7 @@ def split_fields(line, widths):
     return fields, line[pos:]
 
 
-class LogTestCase(WineTestCase):
-    os_kind = "win98"
-
-    def start_main(self, *args):
-        program = self.wine.start(*args)
-        main = self.wine.wait_window("TForm1", exe="RVLN.EXE", timeout=30)
-        if main is None:
-            self.fail(f"no main window; program log:\n{program.log()[-2000:]}")
-        return program, main
-
+class LogTestCase(RavelinTestCase):
     @property
     def log_file(self):
         return self.wine.program_dir / "RVLN.LOG"

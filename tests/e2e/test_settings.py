@@ -4,7 +4,7 @@ restart, and the autostart value of "&Always start in System Tray"."""
 import shutil
 import unittest
 
-from harness import WineTestCase
+from ravelin import RavelinTestCase
 
 USER_KEY = r"HKCU\Software\QAV\Ravelin\LocalUser"
 PROGRAM_KEY = r"HKCU\SOFTWARE\QAV\Ravelin"
@@ -34,15 +34,7 @@ USER_VALUES = {
 }
 
 
-class SettingsTestCase(WineTestCase):
-    os_kind = "win98"
-
-    def start_main(self, *args, exe=None):
-        program = self.wine.start(*args, exe=exe) if exe else self.wine.start(*args)
-        main = self.wine.wait_window("TForm1", exe="RVLN.EXE", timeout=30)
-        if main is None:
-            self.fail(f"no main window; program log:\n{program.log()[-2000:]}")
-        return program, main
+class SettingsTestCase(RavelinTestCase):
 
     def exit_program(self, program, main):
         self.wine.key(main["hwnd"], "X", ctrl=True)
