@@ -35,7 +35,9 @@ void CheckBox20Click(app::TForm1& form) {
 
 bool SpinEdit3Click(app::TForm1& form) {
     CleanField(form.SpinEdit3, false);
-    return form.SpinEdit3.Enabled() && !form.SpinEdit3.Text().empty();
+    const bool select = form.SpinEdit3.Enabled() && !form.SpinEdit3.Text().empty();
+    if (select) form.SpinEdit3.SelectAll();
+    return select;
 }
 
 void SpinEdit3Change(app::TForm1& form) {

@@ -22,7 +22,7 @@ void CheckBox20Click(app::TForm1& form);
 // The size field's text after clean-up: empty for nothing, 0 or no number; "0" when it holds
 // anything but digits; else as it is.
 std::string CleanSizeText(std::string_view text);
-// Click: the text is cleaned; true when the whole text is then to be selected.
+// Click: the text is cleaned and then selected as a whole where there is one; true when it was.
 bool SpinEdit3Click(app::TForm1& form);
 // Change and Exit: cleaned, and an empty or zero field takes the smallest limit.
 void SpinEdit3Change(app::TForm1& form);
