@@ -35,9 +35,6 @@ void TForm1::PrepareMainWindow() {
     ComboBox5.SetItemIndex(0);
 
     BindNotebook();
-    Button2.OnClick = [this] { settings::TabSheet1_Save(*this); };
-    Button4.OnClick = [this] { settings::TabSheet1_Default(*this); };
-    Button3.OnClick = [this] { settings::TabSheet1_Cancel(*this); };
 
     HiddenStart = true;
     MainActionGate = true;

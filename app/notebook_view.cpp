@@ -95,6 +95,9 @@ void TForm1::SetSpinnerForTab(int tab) {
 }
 
 void TForm1::BindNotebook() {
+    Button2.OnClick = [this] { settings::TabSheet1_Save(*this); };
+    Button4.OnClick = [this] { settings::TabSheet1_Default(*this); };
+    Button3.OnClick = [this] { settings::TabSheet1_Cancel(*this); };
     PageControl1.OnChange = [this] { PageControl1Change(); };
     PageControl1.OnMouseMove = [this](int x, int y) { PageControl1MouseMove(x, y); };
     SpinEdit1.OnChange = [this] { SpinEdit1Change(); };
