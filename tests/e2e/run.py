@@ -1,16 +1,22 @@
 #!/usr/bin/env python3
 """Runs every tests/e2e/test_*.py against a MinGW build and ends with "N passed, N failed".
 
-usage: run.py BUILD_DIR [-k SUBSTRING] [--keep]
+usage: run.py BUILD_DIR [-k SUBSTRING] [--keep] [-j JOBS]
 
 A test that errors, times out or is skipped counts as failed: nothing is left out silently.
+With -j above 1 (the default is RVLN_E2E_JOBS, else 2) the tests are shared out by test class
+among that many worker processes, each with its own display and Wine session: the tests mostly
+wait for Wine, so two sessions side by side take little more than half the time.
 """
 
 import argparse
 import os
+import re
 import shutil
 import signal
+import subprocess
 import sys
+import threading
 import time
 import traceback
 import unittest
@@ -102,11 +108,72 @@ def _flatten(suite):
             yield item
 
 
+def _shares(test_ids, count):
+    """Splits the tests into count lists, whole test classes at a time (a class may share set-up),
+    the larger classes first, each to the list with the fewest tests so far. Every worker
+    computes the same split from the same discovery."""
+    classes = {}
+    for test_id in test_ids:
+        classes.setdefault(test_id.rsplit(".", 1)[0], []).append(test_id)
+    shares = [[] for _ in range(count)]
+    for name in sorted(classes, key=lambda c: (-len(classes[c]), c)):
+        min(shares, key=len).extend(classes[name])
+    return shares
+
+
+def _run_workers(args, count):
+    """Runs count workers side by side, passes their lines on with a worker tag, and sums their
+    closing "N passed, N failed" lines. A worker that prints no such line counts its whole share
+    as failed, so nothing goes missing when a session cannot start."""
+    command = [sys.executable, str(Path(__file__).resolve()), args.build_dir]
+    if args.pattern:
+        command += ["-k", args.pattern]
+    if args.keep:
+        command.append("--keep")
+    workers = [subprocess.Popen(command + ["--worker", f"{i}/{count}"], stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, text=True, errors="replace")
+               for i in range(count)]
+    totals = [None] * count
+    lock = threading.Lock()
+
+    def pump(i, proc):
+        for line in proc.stdout:
+            match = re.match(r"^(\d+) passed, (\d+) failed$", line.strip())
+            if match:
+                totals[i] = (int(match.group(1)), int(match.group(2)))
+                continue
+            with lock:
+                print(f"[{i + 1}] {line}", end="", flush=True)
+        proc.wait()
+
+    threads = [threading.Thread(target=pump, args=(i, p)) for i, p in enumerate(workers)]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+    passed = failed = 0
+    for i, (proc, total) in enumerate(zip(workers, totals)):
+        if total is None:
+            print(f"worker {i + 1} ended (exit code {proc.returncode}) without a result")
+            failed += 1
+        else:
+            passed += total[0]
+            failed += total[1]
+            if proc.returncode != 0 and total[1] == 0:
+                failed += 1
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("build_dir", help="MinGW build tree holding win32/RVLN.EXE and tests/e2e/probe.exe")
     parser.add_argument("-k", dest="pattern", default="", help="run only tests whose id contains this")
     parser.add_argument("--keep", action="store_true", help="keep the Wine prefixes for inspection")
+    parser.add_argument("-j", dest="jobs", type=int,
+                        default=int(os.environ.get("RVLN_E2E_JOBS", "2")),
+                        help="worker processes, each with its own Wine session")
+    parser.add_argument("--worker", default="", help=argparse.SUPPRESS)
     args = parser.parse_args()
 
     loader = unittest.TestLoader()
@@ -125,9 +192,18 @@ def main():
         print(f"0 passed, {len(tests)} failed")
         return 1
 
-    if not args.pattern:
+    if not args.pattern and not args.worker:
         # A full run starts from a clean slate so no stale screenshot passes for a new one.
         shutil.rmtree(harness.artifacts_for(build), ignore_errors=True)
+
+    if args.worker:
+        index, count = (int(n) for n in args.worker.split("/"))
+        share = set(_shares([t.id() for t in tests], count)[index])
+        tests = [t for t in tests if t.id() in share]
+    elif args.jobs > 1:
+        shares = [s for s in _shares([t.id() for t in tests], args.jobs) if s]
+        if len(shares) > 1:
+            return _run_workers(args, len(shares))
 
     signal.signal(signal.SIGALRM, _on_alarm)
     started = time.monotonic()
