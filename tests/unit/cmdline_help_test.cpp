@@ -20,8 +20,8 @@ constexpr const char* kExternalPrograms = "Software\\QAV\\Ravelin\\LocalUser\\Ex
 
 // The expected file is shared with the end-to-end test, which compares the file written under Wine.
 std::string ExpectedHelpFile() {
-    const std::filesystem::path path =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "e2e" / "data" / "RVLNPARA.TXT";
+    // The folder comes from the build: __FILE__ may be relative to wherever the compiler ran.
+    const std::filesystem::path path = std::filesystem::path(RVLN_E2E_DATA_DIR) / "RVLNPARA.TXT";
     std::ifstream in(path, std::ios::binary);
     EXPECT_TRUE(in.good()) << path;
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
