@@ -1,5 +1,7 @@
 #include "app/info_form.h"
 
+#include "lib/version.h"
+
 namespace app {
 
 TInfoForm::TInfoForm(ProgramState& program)
@@ -19,7 +21,7 @@ TInfoForm::TInfoForm(ProgramState& program)
 
     LabelTitle.SetBounds(12, 10, 306, 18);
     LabelTitle.alignment = ui::TextAlign::Center;
-    LabelTitle.SetCaption("Ravelin v3.31");
+    LabelTitle.SetCaption(lib::kProgramTitle);
     LabelPurpose.SetBounds(12, 34, 306, 82);
     LabelPurpose.SetCaption(PurposeText());
     LabelSettings.SetBounds(12, 120, 306, 56);

@@ -3,6 +3,7 @@
 // hold the current settings; the settings store moves them to and from the registry.
 #include <string>
 #include <vector>
+#include "lib/viewers.h"
 #include "settings/snapshot.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -105,8 +106,8 @@ struct Notebook {
     // Settings without a control on the pages: the device menus' "System &Hotkeys" items show
     // SysHotKeys; the viewers open the log file and directories.
     bool SysHotKeys = true;
-    std::string TextViewer = "NOTEPAD.EXE";
-    std::string DirectoryViewer = "EXPLORER.EXE";
+    std::string TextViewer = lib::kTextViewer;
+    std::string DirectoryViewer = lib::kDirectoryViewer;
     // Set while the settings load: the controls' handlers then ask nothing.
     bool LoadingSettings = false;
     // Taken when the notebook opens from the main view; "Ca&ncel" puts it back.

@@ -6,6 +6,7 @@
 #include "cmdline/command_line.h"
 #include "devices/drives.h"
 #include "lib/text.h"
+#include "lib/version.h"
 #include "settings/settings_store.h"
 
 namespace app {
@@ -48,7 +49,7 @@ bool Program::Start() {
     }
     devices::DetectDrives(program);
     program.SavedMciDrive = devices::ReadSavedMciDrive(program);
-    program.application.SetTitle("Ravelin v3.31");
+    program.application.SetTitle(lib::kProgramTitle);
     program.application.helpFile = "RVLN.HLP";
     program.application.SetHintTiming(1200, 10000);
 

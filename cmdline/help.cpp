@@ -5,21 +5,17 @@
 #include "cmdline/command_line.h"
 #include "cmdline/help_text.h"
 #include "lib/text.h"
+#include "lib/viewers.h"
 #include "settings/user_values.h"
 #include "shutdown/launch_file.h"
 
 namespace cmdline {
 namespace {
 
-constexpr const char* kNotepad = "NOTEPAD.EXE";
-
-// The user's viewer only when it is there: Notepad opens the file on every Windows.
 std::string TextViewer(port::Platform& os) {
-    const std::string viewer = settings::ReadUserString(os, "ExternalPrograms", "TextViewer", kNotepad);
-    if (viewer.empty() || lib::EqualsNoCase(viewer, kNotepad)) return kNotepad;
-    const std::uint32_t attributes = os.files.GetFileAttributes(viewer);
-    if (attributes == port::kInvalidAttributes || (attributes & port::kAttrDirectory)) return kNotepad;
-    return viewer;
+    return lib::ChooseViewer(os.files,
+                             settings::ReadUserString(os, "ExternalPrograms", "TextViewer", lib::kTextViewer),
+                             lib::kTextViewer);
 }
 
 }  // namespace

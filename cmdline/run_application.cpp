@@ -4,6 +4,7 @@
 #include "app/program_state.h"
 #include "cmdline/command_line.h"
 #include "cmdline/options.h"
+#include "lib/files.h"
 #include "lib/messages.h"
 #include "shutdown/launch_file.h"
 
@@ -16,11 +17,6 @@ constexpr const char* kStartedWarning =
     "suspend this message, you can start RVLN with\rthe (commandline/shortcut) option: /NOMESSAGE[:x]\rwhere "
     "<colon!> x is a numeric value from 0 to 65535 in\rmilliseconds, that lets RVLN wait before shut down!";
 
-bool FileExists(port::FilePort& files, const std::string& path) {
-    const std::uint32_t attributes = files.GetFileAttributes(path);
-    return attributes != port::kInvalidAttributes && !(attributes & port::kAttrDirectory);
-}
-
 }  // namespace
 
 bool RunCommandLineApplication(app::ProgramState& program, int position) {
@@ -29,7 +25,7 @@ bool RunCommandLineApplication(app::ProgramState& program, int position) {
     if (!run.given) return true;
 
     // A missing file is no reason to stop a batch job that shuts down afterwards.
-    if (FileExists(os.files, run.application)) {
+    if (lib::FileExists(os.files, run.application)) {
         const shutdown::LaunchResult launched =
             shutdown::LaunchFile(os, run.application, run.parameters, "open", port::kSwShowNormal);
         // ShellExecute's failure code is the thread's last error at that moment; read after the

@@ -4,7 +4,9 @@
 
 #include "app/form1.h"
 #include "app/program_state.h"
+#include "lib/files.h"
 #include "lib/messages.h"
+#include "lib/viewers.h"
 #include "log/log_format.h"
 #include "log/log_writer.h"
 #include "shutdown/launch_file.h"
@@ -12,12 +14,12 @@
 namespace eventlog {
 
 bool LogFileExists(app::ProgramState& program) {
-    const std::uint32_t attributes = program.os.files.GetFileAttributes(LogFilePath(program));
-    return attributes != port::kInvalidAttributes && !(attributes & port::kAttrDirectory);
+    return lib::FileExists(program.os.files, LogFilePath(program));
 }
 
 void ShowLog(app::TForm1& form) {
-    const std::string viewer = form.TextViewer.empty() ? std::string("NOTEPAD.EXE") : form.TextViewer;
+    // The viewer was checked when the settings were loaded or chosen.
+    const std::string viewer = form.TextViewer.empty() ? std::string(lib::kTextViewer) : form.TextViewer;
     shutdown::LaunchFile(form.os(), viewer, LogFilePath(form.program), "open", port::kSwShow);
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "app/program_state.h"
+#include "lib/files.h"
 #include "lib/messages.h"
 #include "lib/text.h"
 #include "log/log_format.h"
@@ -65,7 +66,7 @@ void AppendLogLine(app::ProgramState& program, const std::string& entryText, boo
     const std::string path = LogFilePath(program);
     const std::uint64_t limit = static_cast<std::uint64_t>(limitKb) * 1024;
 
-    if (files.GetFileAttributes(path) == port::kInvalidAttributes) {
+    if (!lib::PathExists(files, path)) {
         if (!files.WriteFile(path, line)) lib::ShowError(os.dialogs, "ERROR writing new logfile:\r" + path);
         return;
     }

@@ -1,30 +1,15 @@
 #include "log/nt_event.h"
 
 #include "app/program_state.h"
+#include "lib/registry_values.h"
 #include "lib/text.h"
+#include "lib/version.h"
 #include "ports/event_log_port.h"
 
 namespace eventlog {
 namespace {
 
 constexpr size_t kTextPieces = 10;
-// The title the program gives itself; a command-line run reports before the window sets it.
-constexpr const char* kProgramTitle = "Ravelin v3.31";
-
-port::RegValue StringValue(const std::string& text) {
-    port::RegValue value;
-    value.type = port::kRegSz;
-    value.data.assign(text.begin(), text.end());
-    value.data.push_back(0);
-    return value;
-}
-
-port::RegValue DwordValue(std::uint32_t v) {
-    port::RegValue value;
-    value.type = port::kRegDword;
-    value.data = {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
-    return value;
-}
 
 // The event viewer finds the texts of the ids through this key; without it every entry says
 // that its description cannot be found.
@@ -33,8 +18,8 @@ void RegisterSource(app::ProgramState& program, const std::string& source) {
     const std::string key = std::string(kEventSourcesKey) + "\\" + source;
     if (registry.KeyExists(port::RegRoot::LocalMachine, key) == 0) return;
     registry.SetValue(port::RegRoot::LocalMachine, key, "EventMessageFile",
-                      StringValue(program.os.system.ExecutablePath()));
-    registry.SetValue(port::RegRoot::LocalMachine, key, "TypesSupported", DwordValue(7));
+                      lib::StringValue(program.os.system.ExecutablePath()));
+    registry.SetValue(port::RegRoot::LocalMachine, key, "TypesSupported", lib::DwordValue(7));
 }
 
 }  // namespace
@@ -73,7 +58,7 @@ void ReportNtEvent(app::ProgramState& program, const std::string& text, const st
     RegisterSource(program, source);
     const std::string& title = program.application.Title();
     const std::vector<std::string> strings =
-        NtEventStrings(title.empty() ? kProgramTitle : title, eventId, text);
+        NtEventStrings(title.empty() ? lib::kProgramTitle : title, eventId, text);
     program.os.eventLog.ReportEvent(source, NtEventType(eventId), 0, eventId, strings);
 }
 

@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/method_list.h"
 #include "lib/text.h"
+#include "lib/viewers.h"
 #include "settings/autostart.h"
 #include "settings/clamp.h"
 #include "settings/keys.h"
@@ -55,16 +56,10 @@ std::string FieldText(const std::string& stored) {
     return stored == "*" ? std::string() : stored;
 }
 
-bool FileExists(port::FilePort& files, const std::string& path) {
-    const std::uint32_t attributes = files.GetFileAttributes(path);
-    return attributes != port::kInvalidAttributes && !(attributes & port::kAttrDirectory);
-}
-
 // A viewer of the user's own is kept only while it exists; the Windows one is the fallback.
 void LoadViewer(app::TForm1& form, UserReader& r, std::string_view name, std::string_view builtIn,
                 std::string& viewer) {
-    const std::string stored = r.String("ExternalPrograms", name, builtIn);
-    if (!lib::EqualsNoCase(stored, builtIn) && FileExists(form.os().files, stored)) viewer = stored;
+    viewer = lib::ChooseViewer(form.os().files, r.String("ExternalPrograms", name, builtIn), builtIn);
 }
 
 void LoadMethodList(app::TForm1& form, UserReader& r) {
@@ -231,8 +226,8 @@ void LoadTasksAndLog(app::TForm1& form, UserReader& r) {
     const int logSize = r.Int("Controls", "LogSize", -1);
     if (logSize >= form.SpinEdit3.minValue && logSize <= form.SpinEdit3.maxValue)
         form.SpinEdit3.SetValue(logSize);
-    LoadViewer(form, r, "TextViewer", "NOTEPAD.EXE", form.TextViewer);
-    LoadViewer(form, r, "DirectoryViewer", "EXPLORER.EXE", form.DirectoryViewer);
+    LoadViewer(form, r, "TextViewer", lib::kTextViewer, form.TextViewer);
+    LoadViewer(form, r, "DirectoryViewer", lib::kDirectoryViewer, form.DirectoryViewer);
 }
 
 void LoadHotkeys(app::TForm1& form, UserReader& r) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include "lib/messages.h"
+#include "lib/registry_values.h"
 #include "lib/text.h"
 
 namespace settings {
@@ -28,22 +29,6 @@ bool DwordOf(const port::RegValue& value, std::uint32_t& out) {
 
 bool IsString(const port::RegValue& value) {
     return value.type == port::kRegSz || value.type == port::kRegExpandSz;
-}
-
-port::RegValue DwordValue(std::uint32_t v) {
-    port::RegValue value;
-    value.type = port::kRegDword;
-    value.data = {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
-    return value;
-}
-
-// Stored with its terminating NUL, as RegSetValueExA stores a string of strlen + 1 bytes.
-port::RegValue StringValue(std::string_view text) {
-    port::RegValue value;
-    value.type = port::kRegSz;
-    value.data.assign(text.begin(), text.end());
-    value.data.push_back(0);
-    return value;
 }
 
 std::string ErrorText(long code) {
@@ -117,17 +102,17 @@ std::string ReadString(port::RegistryPort& reg, RegRoot root, std::string_view b
 
 bool WriteBool(port::Platform& os, RegRoot root, std::string_view base, std::string_view section,
                std::string_view name, bool value) {
-    return Write(os, root, JoinKey(base, section), name, DwordValue(value ? 1 : 0));
+    return Write(os, root, JoinKey(base, section), name, lib::DwordValue(value ? 1 : 0));
 }
 
 bool WriteInteger(port::Platform& os, RegRoot root, std::string_view base, std::string_view section,
                   std::string_view name, int value) {
-    return Write(os, root, JoinKey(base, section), name, DwordValue(static_cast<std::uint32_t>(value)));
+    return Write(os, root, JoinKey(base, section), name, lib::DwordValue(static_cast<std::uint32_t>(value)));
 }
 
 bool WriteString(port::Platform& os, RegRoot root, std::string_view base, std::string_view section,
                  std::string_view name, std::string_view value) {
-    return Write(os, root, JoinKey(base, section), name, StringValue(value));
+    return Write(os, root, JoinKey(base, section), name, lib::StringValue(value));
 }
 
 RootedKey SplitRootedPath(std::string_view path) {

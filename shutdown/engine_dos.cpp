@@ -3,8 +3,10 @@
 #include "app/instance.h"
 #include "app/program_state.h"
 #include "cmdline/options.h"
+#include "lib/files.h"
 #include "lib/messages.h"
 #include "lib/paths.h"
+#include "lib/registry_values.h"
 #include "shutdown/engine.h"
 #include "shutdown/launch_file.h"
 
@@ -12,11 +14,6 @@ namespace shutdown {
 namespace {
 
 constexpr const char* kRunOnceKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
-
-bool Exists(port::FilePort& files, const std::string& path) {
-    std::uint32_t attributes = files.GetFileAttributes(path);
-    return attributes != port::kInvalidAttributes && !(attributes & port::kAttrDirectory);
-}
 
 // Starts a support file; a failure adds its own box naming the file.
 void Run(port::Platform& os, const std::string& path, const std::string& parameters = {}) {
@@ -34,11 +31,11 @@ void Engine::StartDosMode() {
     const std::string windows = os.system.GetWindowsDirectory();
     const std::string defaultPif = windows + "\\_DEFAULT.PIF";
     const std::string commandCom = windows + "\\SYSTEM32\\COMMAND.COM";
-    if (Exists(os.files, own)) {
+    if (lib::FileExists(os.files, own)) {
         Run(os, own);
-    } else if (win9x && !windows.empty() && Exists(os.files, defaultPif)) {
+    } else if (win9x && !windows.empty() && lib::FileExists(os.files, defaultPif)) {
         Run(os, defaultPif);
-    } else if (!windows.empty() && program_.osKind != app::osWin95 && Exists(os.files, commandCom)) {
+    } else if (!windows.empty() && program_.osKind != app::osWin95 && lib::FileExists(os.files, commandCom)) {
         Run(os, commandCom);
     } else if (win9x) {
         lib::ShowError(
@@ -59,7 +56,7 @@ void Engine::PrepareRestart() {
     const std::string windows = os.system.GetWindowsDirectory();
     const std::string batch = windows + "\\DOSSTART.BAT";
     const std::string kept = windows + "\\DOSSTART.~TM";
-    if (!Exists(os.files, batch)) return;
+    if (!lib::FileExists(os.files, batch)) return;
     std::string bytes;
     std::uint64_t freeBytes = 0;
     const char letter = lib::DriveLetterOf(batch);
@@ -73,18 +70,16 @@ void Engine::PrepareRestart() {
     if (!os.files.CopyFile(batch, kept, false) || !os.files.DeleteFile(batch)) return;
     // The path is quoted when it holds a blank, or Windows could start another program in its place.
     const std::string command = lib::QuoteIfBlank(os.system.ExecutablePath()) + " /DOSSTART";
-    port::RegValue value{port::kRegSz, std::vector<std::uint8_t>(command.begin(), command.end())};
-    value.data.push_back(0);
-    os.registry.SetValue(port::RegRoot::LocalMachine, kRunOnceKey, "RVLN", value);
+    os.registry.SetValue(port::RegRoot::LocalMachine, kRunOnceKey, "RVLN", lib::StringValue(command));
 }
 
 void Engine::StartExitPif() {
     port::Platform& os = program_.os;
     const std::string own = program_.ProgramDir() + "RVLNEXIT.PIF";
     const std::string defaultPif = os.system.GetWindowsDirectory() + "\\_DEFAULT.PIF";
-    if (Exists(os.files, own)) {
+    if (lib::FileExists(os.files, own)) {
         Run(os, own);
-    } else if (app::IsWin9x(program_.osKind) && Exists(os.files, defaultPif)) {
+    } else if (app::IsWin9x(program_.osKind) && lib::FileExists(os.files, defaultPif)) {
         Run(os, defaultPif, "/C EXIT");
     } else {
         lib::ShowError(os.dialogs, "ERROR: RVLNEXIT.PIF or " + defaultPif + " not found!");

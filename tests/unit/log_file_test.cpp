@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "app/form1.h"
 #include "app/program.h"
+#include "lib/files.h"
 #include "log/log_trim.h"
 #include "log/log_writer.h"
 #include "sim/errors.h"
@@ -92,10 +93,10 @@ TEST_F(LogFileTest, AtOrBelowTheLimitTheFileOnlyGrows) {
 
 TEST_F(LogFileTest, TemporaryNameTakesTheFirstFreeNumber) {
     Start();
-    EXPECT_EQ(eventlog::NumberedTempName(machine.files, kLog), kTemp0);
+    EXPECT_EQ(lib::NumberedTempName(machine.files, kLog), kTemp0);
     machine.files.AddFile(kTemp0, "someone else's");
-    EXPECT_EQ(eventlog::NumberedTempName(machine.files, kLog), kTemp1);
-    EXPECT_EQ(eventlog::NumberedTempName(machine.files, "C:\\A.B\\NAME.TAR.GZ"), "C:\\A.B\\NAME.000");
+    EXPECT_EQ(lib::NumberedTempName(machine.files, kLog), kTemp1);
+    EXPECT_EQ(lib::NumberedTempName(machine.files, "C:\\A.B\\NAME.TAR.GZ"), "C:\\A.B\\NAME.000");
 
     SetSizeField("32");
     machine.files.AddFile(kLog, Lines(410));
