@@ -5,6 +5,7 @@
 #include <cstdint>
 #include "app/notebook.h"
 #include "app/program_state.h"
+#include "hotkeys/hotkey_view.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -70,6 +71,11 @@ class TForm1 : public ui::Form, public Notebook {
     // The ask dialog or the "Empty Directories" dialog is up.
     bool AskOrEmptyDialogVisible = false;
     int DeviceCount = 0;
+    hotkeys::HotkeyState hotkeyState;
+    // The hotkeys' view of this window.
+    hotkeys::HotkeyView Hotkeys();
+    // A device hotkey (id 1..n) or "All, (if insert)" (id 101) was pressed.
+    void DeviceHotkeyPressed(int id);
 
     // Window position as stored under Window\Top and Window\Left.
     int WindowTop = 0, WindowLeft = 0;

@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/info_form.h"
 #include "devices/drives.h"
+#include "hotkeys/device_hotkeys.h"
 #include "hotkeys/shutdown_hotkey.h"
 #include "settings/settings_store.h"
 #include "timers/countdown.h"
@@ -26,7 +27,7 @@ void TForm1::AppMessage(const port::Message& msg, bool& handled) {
     if (msg.msg != port::kWmHotkey) return;
     const int id = static_cast<int>(msg.wparam);
     if (id < hotkeys::kShutdownHotkeyId) {
-        if (hotkeys::DeviceHotkeysRegistered(*this)) hotkeys::DeviceHotkeyPressed(*this, id);
+        if (hotkeys::DeviceHotkeysRegistered(hotkeyState)) DeviceHotkeyPressed(id);
         return;
     }
     if (id == hotkeys::kShutdownHotkeyId) {
@@ -194,8 +195,7 @@ void TForm1::FormDestroy() {
     if (program.ended) return;
     settings::SaveSettings(*this);
     devices::ReleaseDevices(*this);
-    hotkeys::UnregisterDeviceHotkeys(*this);
-    hotkeys::ReleaseShutdownHotkey(*this);
+    hotkeys::ReleaseAllHotkeys(Hotkeys());
     if (program.instanceAtom != 0) {
         os().atoms.GlobalDeleteAtom(program.instanceAtom);
         program.instanceAtom = 0;

@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/method_list.h"
 #include "devices/drives.h"
+#include "hotkeys/hotkeys_page.h"
 #include "hotkeys/shutdown_hotkey.h"
 #include "log/log_page.h"
 #include "settings/settings_store.h"
@@ -53,12 +54,13 @@ void TForm1::PrepareMainWindow() {
 void TForm1::InitForm1() {
     PrepareMainWindow();
     eventlog::BindLogPage(*this);
+    hotkeys::BindHotkeysPage(Hotkeys());
     settings::SetDefaultSettings(*this);
     WindowTop = CentredTop();
     WindowLeft = CentredLeft();
     program.application.helpFile = program.ProgramDir() + "RVLN.HLP";
     settings::LoadSettings(*this);
-    hotkeys::RegisterShutdownHotkey(*this);
+    hotkeys::RegisterShutdownHotkeyAtStartup(Hotkeys());
 
     const port::WindowId appWindow = program.application.Handle();
     os().taskbar.ShowWindow(appWindow, CheckBox10.Checked() ? port::kSwHide : port::kSwShowNormal);

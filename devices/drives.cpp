@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/program_state.h"
+#include "hotkeys/device_hotkeys.h"
 
 namespace devices {
 namespace {
@@ -40,8 +41,11 @@ std::string ReadSavedMciDrive(app::ProgramState& program) {
 }
 
 // The device table, its menus and workers arrive with the removable-device subsystem; with no
-// devices registered there is nothing to refresh, wait for, restore or release.
-void RefreshDeviceMenus(app::TForm1&) {}
+// devices registered there is nothing to refresh, wait for, restore or release. A rebuild
+// still chooses the hotkey combinations; with no device there is none to register.
+void RefreshDeviceMenus(app::TForm1& form) {
+    hotkeys::RebuildDeviceHotkeys(form.Hotkeys(), false);
+}
 void RefreshDeviceList(app::TForm1&) {}
 void WaitForDevices(app::TForm1&) {}
 void RestoreMciCdDrive(app::TForm1&) {}

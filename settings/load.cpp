@@ -1,6 +1,7 @@
 // LoadSettings: the registry into the controls, once at start-up.
 #include "app/form1.h"
 #include "app/method_list.h"
+#include "hotkeys/hotkeys_page.h"
 #include "lib/text.h"
 #include "lib/viewers.h"
 #include "settings/autostart.h"
@@ -258,6 +259,7 @@ void LoadSettings(app::TForm1& form) {
     LoadHotkeys(form, r);
     form.SpinEdit4.SetValue(r.Int("Controls", "BeeperValue", 20, 1, 59));
     ShowEmptyDirsStatus(form);
+    hotkeys::UpdateDeviceHotkeyControls(form.Hotkeys());
 }
 
 }  // namespace settings

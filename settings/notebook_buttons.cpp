@@ -1,6 +1,7 @@
 // "&Save", "&Default" and "Ca&ncel" under the notebook.
 #include "app/form1.h"
 #include "devices/drives.h"
+#include "hotkeys/shutdown_hotkey.h"
 #include "lib/messages.h"
 #include "settings/settings_store.h"
 #include "settings/user_values.h"
@@ -27,6 +28,7 @@ void TabSheet1_Save(app::TForm1& form) {
 
 void TabSheet1_Default(app::TForm1& form) {
     SetDefaultSettings(form);
+    hotkeys::ShowHeldShutdownLetter(form.Hotkeys());
     // The power-off way is learned again from scratch.
     WritePowerResult(form.os(), 0);
     devices::WaitForDevices(form);
@@ -39,6 +41,7 @@ void TabSheet1_Default(app::TForm1& form) {
 void TabSheet1_Cancel(app::TForm1& form) {
     form.CloseSettingsPanel();
     RestoreSettingsSnapshot(form);
+    hotkeys::ShutdownHotkeyRestored(form.Hotkeys());
     if (form.CheckBox4.Checked()) timers::ShowTimerControls(form);
     if (!form.SpeedButton2.Down()) {
         form.Button1.SetVisible(true);

@@ -256,8 +256,7 @@ void Engine::ProgramEnd(bool release) {
     app::TForm1* form = Form();
     if (release && form) {
         devices::ReleaseDevices(*form);
-        hotkeys::UnregisterDeviceHotkeys(*form);
-        hotkeys::ReleaseShutdownHotkey(*form);
+        hotkeys::ReleaseAllHotkeys(form->Hotkeys());
     }
     if (program_.instanceAtom != 0) {
         program_.os.atoms.GlobalDeleteAtom(program_.instanceAtom);

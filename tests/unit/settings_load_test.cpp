@@ -93,9 +93,12 @@ TEST_F(SettingsLoadTest, FreshUserOnWindows98GetsEveryDefault) {
     // The invisible-start option is on after a fresh start, though disabled with the timer off.
     EXPECT_TRUE(form->CheckBox2.Checked());
     EXPECT_FALSE(form->CheckBox15.Enabled());
-    // The first start asks nothing and writes nothing.
+    // The first start asks nothing and writes only the shutdown hotkey it took.
     EXPECT_TRUE(machine.dialogs.boxes.empty());
-    EXPECT_EQ(writes, 0);
+    EXPECT_EQ(writes, 1);
+    EXPECT_EQ(machine.registry.String(RegRoot::CurrentUser, "Software\\QAV\\Ravelin\\LocalUser\\HotKeys",
+                                      "ShutDown HotKey"),
+              "D");
     EXPECT_FALSE(Autostart());
 }
 
@@ -110,7 +113,7 @@ TEST_F(SettingsLoadTest, FreshUserOnWindowsNt4GetsEveryDefault) {
     EXPECT_EQ(form->StatusBar1.PanelText(4), "");
     EXPECT_TRUE(form->CheckBox2.Checked());
     EXPECT_TRUE(form->CheckBox15.Enabled());
-    EXPECT_EQ(ValueWrites(), 0);
+    EXPECT_EQ(ValueWrites(), 1);
 }
 
 TEST_F(SettingsLoadTest, FreshUserOnNt351HasNoShellOptions) {

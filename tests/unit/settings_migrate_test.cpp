@@ -186,6 +186,8 @@ TEST_F(MigrationTest, Version30MovesTheShutdownHotkeyIntoItsSection) {
         StoreVersion(version);
         AddLegacyKeys();
         machine.registry.SetString(RegRoot::CurrentUser, kUser, "ShutDown HotKey", "K");
+        // With CTRL + ALT + D taken the moved letter is the one start-up registers.
+        machine.hotkeys.TakeByOther(port::kModControl | port::kModAlt, 'D');
         Start(sim::Os::Win98);
         EXPECT_EQ(BoxTexts(), std::vector<std::string>{kIniNotice}) << version;
         EXPECT_EQ(String("HotKeys", "ShutDown HotKey"), "K") << version;
@@ -206,7 +208,9 @@ TEST_F(MigrationTest, CurrentAndMissingVersionsRunNothing) {
         Start(sim::Os::Win98);
         EXPECT_TRUE(machine.dialogs.boxes.empty()) << (version ? version : "missing");
         EXPECT_TRUE(machine.registry.HasKey(RegRoot::LocalMachine, kLegacyProduct));
-        EXPECT_FALSE(String("HotKeys", "ShutDown HotKey"));
+        // Start-up stores the letter it registered; the old value stays where it was.
+        EXPECT_EQ(String("HotKeys", "ShutDown HotKey"), "D");
+        EXPECT_TRUE(machine.registry.HasValue(RegRoot::CurrentUser, kUser, "ShutDown HotKey"));
         EXPECT_EQ(Version(), version ? std::optional<std::string>(version) : std::nullopt);
         Stop();
     }
