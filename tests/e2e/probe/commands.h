@@ -47,3 +47,5 @@ int CmdClickTool(const Args& args, Json& json);
 
 int CmdMessageBox(const Args& args, Json& json);
 int CmdAnswerBox(const Args& args, Json& json);
+
+int CmdHoldHotkeys(const Args& args, Json& json);

@@ -15,6 +15,7 @@
 //   close HWND | syscommand HWND CLOSE|MINIMIZE|RESTORE|N
 //   post HWND MSG [WPARAM [LPARAM]] | send HWND MSG [WPARAM [LPARAM]] [--timeout MS]
 //   messagebox [--exe NAME] [--pid N] [--timeout MS] | answer-box BUTTON (same options)
+//   hold-hotkeys COMBO... (for example ctrl+alt+d): holds them until its window is closed
 #include <windows.h>
 
 #include <string_view>
@@ -50,6 +51,7 @@ constexpr Command kCommands[] = {
     {L"send", CmdSend},
     {L"messagebox", CmdMessageBox},
     {L"answer-box", CmdAnswerBox},
+    {L"hold-hotkeys", CmdHoldHotkeys},
 };
 
 // Raw bytes to the handle: the C runtime's text mode would turn "\n" into "\r\n" and its code page
