@@ -48,7 +48,11 @@ void TForm1::PrepareMainWindow() {
     }
     if (!IsWin9x(kind)) Page6.enabled = false;
     if (kind != osWin98) Win98ReBoot1.enabled = false;
-    sysopts::ReadSystemOptions(*this);
+    const sysopts::SystemOptionsView systemOptions{
+        os(),       program.osKind, CheckBox7, CheckBox8, CheckBox9,  CheckBox26,     CheckBox27,
+        CheckBox15, Edit3,          Button6,   Button7,   StatusBar1, LoadingSettings};
+    sysopts::BindSystemOptions(systemOptions);
+    sysopts::ApplySystemOptions(systemOptions);
 }
 
 void TForm1::InitForm1() {
@@ -91,10 +95,11 @@ void TForm1::InitForm1() {
             logo->SetChecked(false);
             logo->SetEnabled(false);
         }
-        if (program.osKind != osWin98) {
-            CheckBox26.SetEnabled(false);
-            CheckBox27.SetEnabled(false);
-        }
+    }
+    // Windows 95 has the logos but neither boot switch.
+    if (program.osKind != osWin98) {
+        CheckBox26.SetEnabled(false);
+        CheckBox27.SetEnabled(false);
     }
     UpdateStatusLabel(*this);
 

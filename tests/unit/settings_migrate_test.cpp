@@ -120,6 +120,9 @@ TEST_F(MigrationTest, EarlyVersion2DropsTheLegacyKeysAndTidiesTheSystemFiles) {
         machine.files.SetFileAttributes("C:\\MSDOS.SYS", port::kAttrArchive);
         machine.files.SetFileAttributes("C:\\WINDOWS\\LOGOW.SYS", port::kAttrHidden | port::kAttrReadOnly);
         machine.files.SetFileAttributes("C:\\WINDOWS\\LOGOS.SY!", port::kAttrSystem | port::kAttrArchive);
+        // The stored tick keeps the second logo disabled through start-up.
+        machine.registry.SetDword(RegRoot::LocalMachine, "Software\\QAV\\Ravelin\\GlobalUser\\Logos",
+                                  "Second_ShutDown", 1);
         Start(sim::Os::Win98);
         EXPECT_EQ(BoxTexts(), std::vector<std::string>{kIniNotice}) << version;
         EXPECT_TRUE(LegacyKeysGone()) << version;

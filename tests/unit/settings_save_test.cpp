@@ -30,6 +30,8 @@ class SettingsSaveTest : public SettingsTest {
 TEST_F(SettingsSaveTest, SaveThenLoadRestoresEveryControl) {
     machine.files.AddFile("C:\\TOOLS\\VIEW.EXE");
     machine.files.AddFile("C:\\TOOLS\\FILER.EXE");
+    // The boot switches edit MSDOS.SYS as they are ticked.
+    machine.files.AddFile("C:\\MSDOS.SYS", "[Options]\r\n");
     Start(sim::Os::Win98);
     app::TForm1& f = *form;
     f.ComboBox1.SetItemIndex(2);
