@@ -11,8 +11,7 @@ namespace settings {
 
 void TabSheet1_Save(app::TForm1& form) {
     form.CloseSettingsPanel();
-    SaveSettings(form);
-    form.ApplyAutostart();
+    SaveSettings(form);  // the autostart value too: written once, so a refusal shows one box
     if (form.CheckBox4.Checked()) timers::ShowTimerControls(form);
     form.BitBtn3.SetEnabled(true);
     if (form.Button1.Visible() && form.Button1.Enabled()) form.Button1.SetFocus();

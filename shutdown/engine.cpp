@@ -149,8 +149,10 @@ void Engine::ExecuteAction(int code) {
     }
 }
 
+// The log entry is written by the branches below once the FORCE guard and the NT privilege have
+// let the request through, just before the call that ends the session: a refused request leaves
+// no entry of a shutdown that did not happen.
 bool Engine::EndSession(std::uint8_t code) {
-    eventlog::WriteShutdownLogEntry(program_);
     SaveStep();
     program_.os.loop.ProcessMessages();
     return app::IsWin9x(program_.osKind) ? EndSession9x(code) : EndSessionNt(code);
@@ -165,6 +167,7 @@ bool Engine::EndSession9x(std::uint8_t code) {
         case METHOD_LOGOFF:
             PreCloseWindows(os, program_.osKind, CloseFamily::Normal);
             os.loop.ProcessMessages();
+            eventlog::WriteShutdownLogEntry(program_);
             return os.session.ExitWindowsEx(code);
         case METHOD_FORCE_SHUTDOWN:
         case METHOD_FORCE_REBOOT:
@@ -172,10 +175,12 @@ bool Engine::EndSession9x(std::uint8_t code) {
             if (IsForceBlocked(os, program_.osKind, true)) return false;
             PreCloseWindows(os, program_.osKind, CloseFamily::Force);
             os.loop.ProcessMessages();
+            eventlog::WriteShutdownLogEntry(program_);
             // Windows 95/98 report failure here even when the session ends.
             os.session.ExitWindowsEx(code);
             return true;
         case METHOD_POWEROFF:
+            eventlog::WriteShutdownLogEntry(program_);
             return PowerOffApm();
         default:
             return false;
@@ -191,6 +196,7 @@ bool Engine::EndSessionNt(std::uint8_t code) {
             if (!EnableShutdownPrivilege()) return false;
             PreCloseWindows(os, program_.osKind, CloseFamily::Normal);
             os.loop.ProcessMessages();
+            eventlog::WriteShutdownLogEntry(program_);
             return os.session.ExitWindowsEx(code);
         case METHOD_FORCE_SHUTDOWN:
         case METHOD_FORCE_REBOOT:
@@ -199,11 +205,13 @@ bool Engine::EndSessionNt(std::uint8_t code) {
             if (IsForceBlocked(os, program_.osKind, true)) return false;
             PreCloseWindows(os, program_.osKind, CloseFamily::Force);
             os.loop.ProcessMessages();
+            eventlog::WriteShutdownLogEntry(program_);
             return os.session.ExitWindowsEx(code);
         case METHOD_POWEROFF:
             if (!EnableShutdownPrivilege()) return false;
             PreCloseWindows(os, program_.osKind, CloseFamily::Normal);
             os.loop.ProcessMessages();
+            eventlog::WriteShutdownLogEntry(program_);
             return os.session.ExitWindowsEx(EWX_POWEROFF);
         default:
             return false;

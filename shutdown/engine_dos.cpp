@@ -6,7 +6,7 @@
 #include "lib/files.h"
 #include "lib/messages.h"
 #include "lib/paths.h"
-#include "lib/registry_values.h"
+#include "settings/registry_access.h"
 #include "shutdown/engine.h"
 #include "shutdown/launch_file.h"
 
@@ -67,10 +67,17 @@ void Engine::PrepareRestart() {
                                        "] to copy:\r" + batch);
         return;
     }
-    if (!os.files.CopyFile(batch, kept, false) || !os.files.DeleteFile(batch)) return;
-    // The path is quoted when it holds a blank, or Windows could start another program in its place.
+    // The value that puts the file back after the restart is written first: without it a file
+    // moved aside would never come back. The path is quoted when it holds a blank, or Windows
+    // could start another program in its place.
     const std::string command = lib::QuoteIfBlank(os.system.ExecutablePath()) + " /DOSSTART";
-    os.registry.SetValue(port::RegRoot::LocalMachine, kRunOnceKey, "RVLN", lib::StringValue(command));
+    if (!settings::WriteString(os, port::RegRoot::LocalMachine, kRunOnceKey, {}, "RVLN", command)) return;
+    if (!os.files.CopyFile(batch, kept, false)) {
+        settings::DeleteValue(os.registry, port::RegRoot::LocalMachine, kRunOnceKey, "RVLN");
+        return;
+    }
+    // The copy stays when the original cannot go: the restart then only runs DOSSTART.BAT as usual.
+    os.files.DeleteFile(batch);
 }
 
 void Engine::StartExitPif() {

@@ -57,13 +57,13 @@ std::string ClassOf(port::Platform& os, port::WindowId window) {
 }  // namespace
 
 void WalkWindows(port::Platform& os, const std::function<void(port::WindowId, const std::string&)>& visit) {
-    port::WindowId current = os.windows.ApplicationWindow();
-    os.windows.SetForegroundWindow(current);
-    visit(current, ClassOf(os, current));
-    while (current != 0) {
-        current = os.windows.NextWindow(current);
-        if (current == 0) break;
-        std::string name = ClassOf(os, current);
+    os.windows.SetForegroundWindow(os.windows.ApplicationWindow());
+    // The next window is taken before the visit: a window asked to close there is gone after
+    // it, and the walk could not go on from its handle.
+    port::WindowId next = 0;
+    for (port::WindowId current = os.windows.FirstWindow(); current != 0; current = next) {
+        next = os.windows.NextWindow(current);
+        const std::string name = ClassOf(os, current);
         if (!name.empty() && name[0] == '#') continue;
         visit(current, name);
     }

@@ -10,8 +10,10 @@ namespace shutdown {
 
 enum class CloseFamily { Normal, Force };
 
-// Visits the program's application window and every top-level window after it in z-order,
-// skipping system classes ("#32770" and the like). The class name is upper case.
+// Brings the program's application window to the front, then visits every top-level window from
+// the top of the z-order, skipping system classes ("#32770" and the like). Windows may refuse to
+// raise the window (its foreground lock, or a window above that stays on top), so the walk does
+// not start at the program's own window. The class name is upper case.
 void WalkWindows(port::Platform& os, const std::function<void(port::WindowId, const std::string&)>& visit);
 
 // True when a guarded program runs; with showMessages each one found is explained in a box.

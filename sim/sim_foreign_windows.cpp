@@ -12,6 +12,7 @@ SimForeignWindows::SimForeignWindows(SimLoop& loop) : loop_(loop) {
 
 bool SimForeignWindows::SetForegroundWindow(port::WindowId window) {
     foregroundCalls.push_back(window);
+    if (foregroundLocked) return false;
     if (window == desktop_) {
         foreground_ = desktop_;
         return true;

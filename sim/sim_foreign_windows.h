@@ -32,6 +32,7 @@ class SimForeignWindows : public port::ForeignWindowsPort {
 
     port::WindowId ApplicationWindow() override { return application_; }
     bool SetForegroundWindow(port::WindowId window) override;
+    port::WindowId FirstWindow() override { return zOrder_.empty() ? 0 : zOrder_.front(); }
     port::WindowId NextWindow(port::WindowId window) override;
     std::string ClassName(port::WindowId window, int maxChars) override;
     bool PostMessage(port::WindowId window, std::uint32_t msg, std::uintptr_t wparam,
@@ -43,6 +44,9 @@ class SimForeignWindows : public port::ForeignWindowsPort {
     void CloseAfter(port::WindowId window, std::uint32_t msg, int posts = 1);
     void Close(port::WindowId window);
     port::WindowId DesktopWindow() const { return desktop_; }
+    // Windows' foreground lock: SetForegroundWindow fails and raises nothing, as when another
+    // program has the focus while a timer or hotkey acts.
+    bool foregroundLocked = false;
 
     // Observation.
     bool Alive(port::WindowId window) const;

@@ -102,6 +102,70 @@ TEST_F(EngineTest, ForceRefusedByAGuardedProgramExplainsThenFails) {
     EXPECT_TRUE(Ended());
 }
 
+// Only a shutdown that goes ahead is logged: neither a refused FORCE nor a missing privilege
+// leaves an entry, while Windows refusing the request itself still does (the attempt happened).
+TEST_F(EngineTest, OnlyARequestThatReachesWindowsIsLogged) {
+    constexpr const char* kLog = "C:\\RAVELIN\\RVLN.LOG";
+    Start(sim::Os::NT4);
+    machine.AddForeignWindow("REGEDIT_REGEDIT");
+    form->ComboBox1.SetItemIndex(3);
+    form->Button1.Click();
+    EXPECT_TRUE(machine.session.exitCalls.empty());
+    EXPECT_FALSE(machine.files.Exists(kLog));
+
+    sim::Machine m;
+    m.SetOs(sim::Os::NT4);
+    m.session.openTokenResults.Push(false, 5);
+    port::Platform p = m.Platform();
+    app::Program prog(p);
+    ASSERT_TRUE(prog.Start());
+    prog.State().form->ComboBox1.SetItemIndex(0);
+    prog.State().form->Button1.Click();
+    EXPECT_TRUE(m.session.exitCalls.empty());
+    EXPECT_FALSE(m.files.Exists(kLog));
+
+    sim::Machine refused;
+    refused.SetOs(sim::Os::NT4);
+    refused.session.exitResults.Push(false, 5);
+    port::Platform rp = refused.Platform();
+    app::Program refusedProg(rp);
+    ASSERT_TRUE(refusedProg.Start());
+    refusedProg.State().form->ComboBox1.SetItemIndex(0);
+    refusedProg.State().form->Button1.Click();
+    ASSERT_EQ(refused.session.exitCalls.size(), 1u);
+    EXPECT_NE(refused.files.FileBytes(kLog).value_or("").find("has shut down with"), std::string::npos);
+}
+
+// Restarting Windows 95/98 moves DOSSTART.BAT aside only once the value that brings it back is
+// stored; a refused value leaves the file where it is.
+TEST_F(EngineTest, RefusedRunOnceValueKeepsDosStart) {
+    Start(sim::Os::Win98);
+    machine.files.AddFile("C:\\WINDOWS\\DOSSTART.BAT", "@ECHO OFF\r\n");
+    machine.files.AddFile("C:\\RAVELIN\\RVLNEXIT.PIF", "pif");
+    machine.registry.DenyWrites(port::RegRoot::LocalMachine,
+                                "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce");
+    Run(10);
+    EXPECT_EQ(machine.files.FileBytes("C:\\WINDOWS\\DOSSTART.BAT"), "@ECHO OFF\r\n");
+    EXPECT_FALSE(machine.files.Exists("C:\\WINDOWS\\DOSSTART.~TM"));
+    ASSERT_FALSE(machine.dialogs.boxes.empty());
+    EXPECT_EQ(machine.dialogs.boxes[0].text.rfind("Registry ERROR!", 0), 0u);
+    ASSERT_EQ(machine.shell.calls.size(), 1u);  // the restart itself goes on
+
+    // A copy that fails takes the value back, so that nothing is restored from a missing file.
+    sim::Machine m;
+    m.SetOs(sim::Os::Win98);
+    port::Platform p = m.Platform();
+    app::Program prog(p);
+    ASSERT_TRUE(prog.Start());
+    m.files.AddFile("C:\\WINDOWS\\DOSSTART.BAT", "@ECHO OFF\r\n");
+    m.files.InjectFailure(sim::FileOp::Copy, 5);
+    prog.State().form->ComboBox1.SetItemIndex(10);
+    prog.State().form->Button1.Click();
+    EXPECT_TRUE(m.files.Exists("C:\\WINDOWS\\DOSSTART.BAT"));
+    EXPECT_FALSE(m.registry.Raw(port::RegRoot::LocalMachine,
+                                "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce", "RVLN"));
+}
+
 TEST_F(EngineTest, NtEnablesThePrivilegeFirst) {
     Start(sim::Os::NT4);
     Run(1);

@@ -94,6 +94,27 @@ TEST_F(ForceChecksTest, SystemClassesAreSkipped) {
     EXPECT_EQ(machine.windows.Foreground(), machine.windows.ApplicationWindow());
 }
 
+// A countdown or hotkey acting while another program has the focus cannot raise the program's
+// window: a registry editor opened later stays above it and must still be found, and an auxiliary
+// window above it still gets its message, with the walk going on past a window that closed.
+TEST_F(ForceChecksTest, WindowsAboveTheProgramsOwnAreSeenWhenItCannotComeToTheFront) {
+    machine.windows.foregroundLocked = true;
+    port::WindowId below = machine.AddForeignWindow("CFAXMNG");
+    machine.windows.CloseAfter(below, port::kWmClose, 1);
+    machine.windows.AddWindow("REGEDIT_REGEDIT", true);
+    port::WindowId fax = machine.windows.AddWindow("CFAXMNG", true);
+    machine.windows.CloseAfter(fax, port::kWmClose, 1);
+
+    EXPECT_TRUE(Blocked(app::osNT4));
+    ASSERT_EQ(Boxes(), 1u);
+    EXPECT_NE(machine.dialogs.boxes[0].text.find("Registration-Editor"), std::string::npos);
+    EXPECT_EQ(machine.windows.foregroundCalls.back(), machine.windows.ApplicationWindow());
+
+    shutdown::PreCloseWindows(platform, app::osNT4, CloseFamily::Force);
+    EXPECT_FALSE(machine.windows.Alive(fax));
+    EXPECT_FALSE(machine.windows.Alive(below));
+}
+
 TEST_F(ForceChecksTest, AnIgnoringWindowCostsTenPostsAQuarterSecondApart) {
     port::WindowId tty = machine.AddForeignWindow("tty");
     const std::uint64_t start = machine.loop.NowMs();

@@ -102,6 +102,18 @@ TEST_F(SettingsNotebookTest, DefaultThenCancelLeavesRegistryAndControlsAsBefore)
     EXPECT_EQ(machine.dialogs.unscriptedBoxes, 0);
 }
 
+TEST_F(SettingsNotebookTest, SaveWithARefusedAutostartValueShowsOneBox) {
+    Start();
+    form->OpenSettingsNotebook(0);
+    form->CheckBox10.SetChecked(true);
+    machine.registry.DenyWrites(RegRoot::CurrentUser, kRun);
+    const size_t before = machine.dialogs.boxes.size();
+    form->Button2.Click();
+    ASSERT_EQ(machine.dialogs.boxes.size(), before + 1);
+    EXPECT_NE(machine.dialogs.boxes.back().text.find("[ Ravelin ]"), std::string::npos);
+    EXPECT_FALSE(form->NotebookShowing());
+}
+
 TEST_F(SettingsNotebookTest, DefaultShowsItsInformationAndForgetsThePowerOffWay) {
     SetDword("Guards", "PowerResult", 2);
     Start();

@@ -10,6 +10,10 @@ bool Win32ForeignWindows::SetForegroundWindow(port::WindowId window) {
     return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
 }
 
+port::WindowId Win32ForeignWindows::FirstWindow() {
+    return ToWindowId(::GetWindow(::GetDesktopWindow(), GW_CHILD));
+}
+
 port::WindowId Win32ForeignWindows::NextWindow(port::WindowId window) {
     return ToWindowId(::GetWindow(ToHwnd(window), GW_HWNDNEXT));
 }

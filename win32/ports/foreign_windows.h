@@ -16,6 +16,7 @@ class Win32ForeignWindows final : public port::ForeignWindowsPort {
 
     port::WindowId ApplicationWindow() override { return ToWindowId(WindowFrom(applicationWindow_)); }
     bool SetForegroundWindow(port::WindowId window) override;
+    port::WindowId FirstWindow() override;
     port::WindowId NextWindow(port::WindowId window) override;
     // maxChars is the buffer size as GetClassName takes it, terminating NUL included.
     std::string ClassName(port::WindowId window, int maxChars) override;

@@ -1,5 +1,7 @@
 #include "win32/ports/session.h"
 
+#include <reason.h>
+
 #include "win32/ports/proc.h"
 
 namespace win32 {
@@ -19,7 +21,10 @@ bool Track(std::uint32_t& lastError, Call call) {
 }  // namespace
 
 bool Win32Session::ExitWindowsEx(std::uint32_t flags) {
-    return Track(lastError_, [&] { return ::ExitWindowsEx(flags, 0) != FALSE; });
+    // A planned shutdown, so that the system's own shutdown event does not report an unexpected
+    // one; Windows versions before XP ignore the reason.
+    constexpr DWORD kReason = SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_OTHER | SHTDN_REASON_FLAG_PLANNED;
+    return Track(lastError_, [&] { return ::ExitWindowsEx(flags, kReason) != FALSE; });
 }
 
 bool Win32Session::OpenProcessToken() {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win32/module_path.h"
 #include "win32/ports/proc.h"
 #include "win32/text.h"
 
@@ -102,15 +103,7 @@ std::string Win32SystemInfo::GetTempPath() {
 }
 
 std::string Win32SystemInfo::ExecutablePath() {
-    // A truncated result fills the buffer exactly (and lacks its NUL on XP), so grow until it does not.
-    std::vector<wchar_t> buffer(MAX_PATH);
-    while (buffer.size() <= 65536) {
-        DWORD n = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) return {};
-        if (n < buffer.size()) return Narrow(std::wstring_view(buffer.data(), n));
-        buffer.assign(buffer.size() * 2, L'\0');
-    }
-    return {};
+    return Narrow(ModuleFileName(nullptr));
 }
 
 std::string Win32SystemInfo::CommandLine() {

@@ -1,6 +1,7 @@
 #include "win32/ui/app_window.h"
 
 #include "win32/res/resource.h"
+#include "win32/module_path.h"
 #include "win32/text.h"
 
 namespace win32 {
@@ -11,9 +12,7 @@ namespace {
 constexpr UINT kActivateLastPopup = WM_APP + 1;
 
 std::wstring ModuleBaseName(HINSTANCE instance) {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(instance, path, MAX_PATH);
-    std::wstring name = path;
+    std::wstring name = ModuleFileName(instance);
     size_t slash = name.find_last_of(L"\\/");
     if (slash != std::wstring::npos) name.erase(0, slash + 1);
     size_t dot = name.find_last_of(L'.');

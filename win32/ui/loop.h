@@ -4,6 +4,7 @@
 // from worker threads all go through one hidden message window.
 #include <windows.h>
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <map>
@@ -49,7 +50,8 @@ class Win32Loop final : public port::LoopPort, public MessageTarget {
 
     DWORD mainThread_;
     OwnedWindow window_;
-    bool terminated_ = false;
+    // Worker threads may end the loop.
+    std::atomic<bool> terminated_{false};
     std::function<void(const port::Message&, bool&)> hook_;
     std::function<bool(MSG&)> preTranslate_;
     std::map<UINT_PTR, std::function<void()>> timers_;
