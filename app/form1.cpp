@@ -56,7 +56,8 @@ TForm1::TForm1(ProgramState& state)
       EraseLog1(&LogFile1, "EraseLog1", "E&rase..."),
       Help2(&PopupMenu2, "Help2", "Context sensitive &Help...", ui::Ctrl('H')),
       CommandlineOptions1(&PopupMenu2, "CommandlineOptions1", "&Commandline Options..."),
-      Exit1(&PopupMenu2, "Exit1", "E&xit", ui::Ctrl('X')) {
+      Exit1(&PopupMenu2, "Exit1", "E&xit", ui::Ctrl('X')),
+      XKTrayIcon951(*this, state.os, state.application) {
     BuildMainView();
     BuildMenus();
 }

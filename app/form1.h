@@ -6,6 +6,7 @@
 #include "app/notebook.h"
 #include "app/program_state.h"
 #include "hotkeys/hotkey_view.h"
+#include "tray/xk_tray95.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -52,6 +53,9 @@ class TForm1 : public ui::Form, public Notebook {
     ui::MenuItem Help2;
     ui::MenuItem CommandlineOptions1;
     ui::MenuItem Exit1;
+
+    // The notification-area icon; inactive until the window goes to the tray.
+    tray::TXKTrayIcon95 XKTrayIcon951;
 
     // Program-wide window state.
     bool HiddenStart = true;

@@ -14,7 +14,7 @@ Machine::Machine()
       session(system),
       eventLog(system),
       hotkeys(loop, windows.ApplicationWindow()),
-      taskbar(windows, files),
+      taskbar(windows, files, loop),
       devices(files, registry, loop),
       feedback(loop),
       dialogs(loop),

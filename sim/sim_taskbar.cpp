@@ -4,6 +4,7 @@
 #include "ports/shell_port.h"
 #include "sim/sim_files.h"
 #include "sim/sim_foreign_windows.h"
+#include "sim/sim_loop.h"
 
 namespace sim {
 
@@ -14,7 +15,8 @@ constexpr int kSwShowNoActivate = 4, kSwShowMinNoActive = 7, kSwShowNa = 8;
 
 }  // namespace
 
-SimTaskbar::SimTaskbar(SimForeignWindows& windows, const SimFiles& files) : windows_(windows), files_(files) {
+SimTaskbar::SimTaskbar(SimForeignWindows& windows, const SimFiles& files, SimLoop& loop)
+    : windows_(windows), files_(files), loop_(loop) {
     states_[windows.ApplicationWindow()].visible = true;
 }
 
@@ -179,9 +181,83 @@ port::IconId SimTaskbar::LoadIconFile(const std::string& path) {
     std::string upper = lib::AsciiUpper(path);
     if (upper.size() < 4 || upper.compare(upper.size() - 4, 4, ".ICO") != 0 || !files_.FileBytes(path))
         return 0;
+    return NewIcon();
+}
+
+port::IconId SimTaskbar::NewIcon() {
     port::IconId icon = nextIcon_++;
     liveIcons_.insert(icon);
     return icon;
+}
+
+port::IconId SimTaskbar::CopyIcon(port::IconId icon) {
+    if (icon == 0 || (icon != kApplicationIcon && !liveIcons_.count(icon))) return 0;
+    return NewIcon();
+}
+
+port::IconId SimTaskbar::LoadIconResource(const std::string& name) {
+    return iconResources.count(name) ? NewIcon() : 0;
+}
+
+port::WindowId SimTaskbar::CreateTrayWindow(port::TrayWindowProc proc) {
+    port::WindowId window = nextTrayWindow_++;
+    trayWindows_[window] = std::move(proc);
+    return window;
+}
+
+void SimTaskbar::DestroyTrayWindow(port::WindowId window) {
+    trayWindows_.erase(window);
+}
+
+std::intptr_t SimTaskbar::SendTrayMessage(port::WindowId window, std::uint32_t msg, std::uintptr_t wparam,
+                                          std::intptr_t lparam) {
+    auto it = trayWindows_.find(window);
+    if (it == trayWindows_.end()) return 0;
+    // A copy: the window may go away while it handles the message.
+    port::TrayWindowProc proc = it->second;
+    bool handled = false;
+    std::intptr_t result = proc(msg, wparam, lparam, handled);
+    return handled ? result : 0;
+}
+
+bool SimTaskbar::PostTrayMessage(port::WindowId window, std::uint32_t msg, std::uintptr_t wparam,
+                                 std::intptr_t lparam) {
+    if (!trayWindows_.count(window)) return false;
+    loop_.Post([this, window, msg, wparam, lparam] { SendTrayMessage(window, msg, wparam, lparam); });
+    return true;
+}
+
+std::uint32_t SimTaskbar::RegisterMessage(const std::string& name) {
+    // Registered messages live in 0xC000..0xFFFF, one number per name for the whole session.
+    auto [it, added] = registeredMessages_.emplace(lib::AsciiLower(name), 0);
+    if (added) it->second = 0xC000 + static_cast<std::uint32_t>(registeredMessages_.size()) - 1;
+    return it->second;
+}
+
+port::WindowId SimTaskbar::ParkingWindow() {
+    if (parking_ == 0 && !parkingClassFails) parking_ = windows_.AddWindow("TXKApplication");
+    return parking_;
+}
+
+bool SimTaskbar::SendIconMouse(port::WindowId window, std::uint32_t id, std::uint32_t mouseMessage) {
+    const port::NotifyIconData* icon = TrayIcon(window, id);
+    if (!icon || !(icon->flags & port::kNifMessage)) return false;
+    SendTrayMessage(window, icon->callbackMessage, id, static_cast<std::intptr_t>(mouseMessage));
+    return true;
+}
+
+void SimTaskbar::RestartShell() {
+    trayIcons_.clear();
+    const std::uint32_t created = RegisterMessage("TaskbarCreated");
+    BroadcastToTrayWindows(created, 0, 0);
+}
+
+void SimTaskbar::BroadcastToTrayWindows(std::uint32_t msg, std::uintptr_t wparam, std::intptr_t lparam) {
+    std::vector<port::WindowId> windows;
+    for (const auto& [window, proc] : trayWindows_)
+        windows.push_back(window);
+    for (port::WindowId window : windows)
+        SendTrayMessage(window, msg, wparam, lparam);
 }
 
 void SimTaskbar::DestroyIcon(port::IconId icon) {

@@ -14,6 +14,7 @@ namespace sim {
 
 class SimFiles;
 class SimForeignWindows;
+class SimLoop;
 
 struct NotifyCall {
     std::uint32_t message = 0;
@@ -43,7 +44,7 @@ enum : std::uint32_t { kScSize = 0xF000, kScMove = 0xF010, kScMaximize = 0xF030,
 
 class SimTaskbar : public port::TaskbarPort {
   public:
-    SimTaskbar(SimForeignWindows& windows, const SimFiles& files);
+    SimTaskbar(SimForeignWindows& windows, const SimFiles& files, SimLoop& loop);
 
     bool ShellNotifyIcon(std::uint32_t message, const port::NotifyIconData& data) override;
     port::WindowId SetParent(port::WindowId child, port::WindowId newParent) override;
@@ -61,6 +62,17 @@ class SimTaskbar : public port::TaskbarPort {
     port::IconId LoadIconFile(const std::string& path) override;
     port::IconId ApplicationIcon() override { return kApplicationIcon; }
     void DestroyIcon(port::IconId icon) override;
+    port::WindowId CreateTrayWindow(port::TrayWindowProc proc) override;
+    void DestroyTrayWindow(port::WindowId window) override;
+    bool PostTrayMessage(port::WindowId window, std::uint32_t msg, std::uintptr_t wparam,
+                         std::intptr_t lparam) override;
+    std::uint32_t RegisterMessage(const std::string& name) override;
+    port::WindowId ParkingWindow() override;
+    bool HasParkingWindow() override { return parking_ != 0; }
+    bool IsIconic(port::WindowId window) override { return IsMinimized(window); }
+    bool KeyDown(int virtualKey) override { return keysDown.count(virtualKey) != 0; }
+    port::IconId CopyIcon(port::IconId icon) override;
+    port::IconId LoadIconResource(const std::string& name) override;
 
     // Tray icons as the shell shows them (the tip cut to 63 characters).
     std::vector<NotifyCall> notifyCalls;
@@ -68,6 +80,23 @@ class SimTaskbar : public port::TaskbarPort {
     bool TrayIconPresent(port::WindowId window, std::uint32_t id) const;
     const port::NotifyIconData* TrayIcon(port::WindowId window, std::uint32_t id) const;
     std::size_t TrayIconCount() const { return trayIcons_.size(); }
+
+    // Tray windows. Messages are sent at once (SendMessage); posted ones run from the loop, and
+    // not at all once the window is gone.
+    std::size_t TrayWindowCount() const { return trayWindows_.size(); }
+    bool TrayWindowAlive(port::WindowId window) const { return trayWindows_.count(window) != 0; }
+    std::intptr_t SendTrayMessage(port::WindowId window, std::uint32_t msg, std::uintptr_t wparam,
+                                  std::intptr_t lparam);
+    // The shell tells the icon's window what the mouse did over the icon (WM_LBUTTONDOWN...).
+    bool SendIconMouse(port::WindowId window, std::uint32_t id, std::uint32_t mouseMessage);
+    // Explorer restarts: every icon is gone, and each tray window gets "TaskbarCreated".
+    void RestartShell();
+    // A message every tray window gets (WM_QUERYENDSESSION, WM_ENDSESSION).
+    void BroadcastToTrayWindows(std::uint32_t msg, std::uintptr_t wparam, std::intptr_t lparam);
+    std::set<int> keysDown;          // virtual keys held (GetKeyState)
+    bool parkingClassFails = false;  // the parking window's class cannot be registered
+    // Icon resources of the program by upper-case name.
+    std::set<std::string> iconResources;
 
     // Windows.
     void SetVisible(port::WindowId window, bool visible);
@@ -99,8 +128,15 @@ class SimTaskbar : public port::TaskbarPort {
     // The index of the entry that position names, or -1.
     static int Index(const std::vector<MenuEntry>& menu, std::uint32_t position, std::uint32_t flags);
 
+    port::IconId NewIcon();
+
     SimForeignWindows& windows_;
     const SimFiles& files_;
+    SimLoop& loop_;
+    std::map<port::WindowId, port::TrayWindowProc> trayWindows_;
+    port::WindowId nextTrayWindow_ = 0x50000;
+    port::WindowId parking_ = 0;
+    std::map<std::string, std::uint32_t> registeredMessages_;
     std::map<std::pair<port::WindowId, std::uint32_t>, port::NotifyIconData> trayIcons_;
     std::map<port::WindowId, WindowState> states_;
     std::map<port::WindowId, port::WindowId> parents_;

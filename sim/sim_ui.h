@@ -74,6 +74,14 @@ class SimUi : public ui::Backend {
     std::function<ui::MenuItem*(ui::PopupMenu&)> popupScript;
     std::vector<PopupRun> popups;
 
+    // The user minimises or restores the application from its taskbar button.
+    void MinimizeApplication() {
+        if (onApplicationState) onApplicationState(true);
+    }
+    void RestoreApplication() {
+        if (onApplicationState) onApplicationState(false);
+    }
+
     std::vector<std::string> titles;
     std::string Title() const { return titles.empty() ? std::string() : titles.back(); }
     int hintPauseMs = -1, hintHidePauseMs = -1;

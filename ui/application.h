@@ -10,7 +10,10 @@ namespace ui {
 
 class Application {
   public:
-    Application(port::LoopPort& loop, Backend& backend) : loop_(loop), backend_(backend) {}
+    Application(port::LoopPort& loop, Backend& backend);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
@@ -25,6 +28,9 @@ class Application {
     void Terminate() { loop_.Terminate(); }
     bool Terminated() const { return loop_.Terminated(); }
     void Run() { loop_.Run(); }
+    // The application was minimised or restored (its taskbar button, or the program).
+    std::function<void()> OnMinimize;
+    std::function<void()> OnRestore;
     void SetOnMessage(std::function<void(const port::Message&, bool& handled)> hook) {
         loop_.SetMessageHook(std::move(hook));
     }

@@ -3,6 +3,7 @@
 // and the application window. Win32 peers create the real controls; the simulated machine keeps
 // no native state at all.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include "ports/types.h"
@@ -57,6 +58,9 @@ class Backend {
     virtual void SetHintTiming(int pauseMs, int hidePauseMs) = 0;
     virtual void SetHintsEnabled(bool enabled) = 0;
     virtual void CursorPos(int& x, int& y) = 0;
+
+    // The application window was minimised or restored, by the user or by the program.
+    std::function<void(bool minimized)> onApplicationState;
 };
 
 }  // namespace ui

@@ -21,7 +21,45 @@ HICON LoadSmallIcon(HINSTANCE instance, const wchar_t* name, UINT flags) {
                                            ::GetSystemMetrics(SM_CYSMICON), flags));
 }
 
+const wchar_t kTrayWindowClass[] = L"TXKTrayIconMsgWindow";
+const wchar_t kParkingClass[] = L"TXKApplication";
+
+LRESULT CALLBACK TrayWindowProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* proc = reinterpret_cast<port::TrayWindowProc*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (proc && *proc) {
+        // A copy: the window may be destroyed while it handles the message.
+        port::TrayWindowProc call = *proc;
+        bool handled = false;
+        std::intptr_t result = call(msg, wparam, lparam, handled);
+        if (handled) return result;
+    }
+    return ::DefWindowProcW(hwnd, msg, wparam, lparam);
+}
+
+// A class that exists already (another module of the process made it) counts as registered.
+bool RegisterClassOnce(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSW info{};
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    if (::GetClassInfoW(instance, name, &info)) return true;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.lpszClassName = name;
+    return ::RegisterClassW(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
 }  // namespace
+
+Win32Taskbar::~Win32Taskbar() {
+    for (auto& [hwnd, proc] : trayWindows_) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        ::DestroyWindow(hwnd);
+    }
+}
 
 bool Win32Taskbar::ShellNotifyIcon(std::uint32_t message, const port::NotifyIconData& data) {
     // The first version of the record is the one every shell since Windows 95 accepts; its tip
@@ -113,6 +151,65 @@ port::IconId Win32Taskbar::ApplicationIcon() {
 
 void Win32Taskbar::DestroyIcon(port::IconId icon) {
     icons_.erase(icon);
+}
+
+port::IconId Win32Taskbar::CopyIcon(port::IconId icon) {
+    return icon ? Keep(::CopyIcon(ToHicon(icon))) : 0;
+}
+
+port::IconId Win32Taskbar::LoadIconResource(const std::string& name) {
+    return Keep(static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), Widen(name).c_str(), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+}
+
+port::WindowId Win32Taskbar::CreateTrayWindow(port::TrayWindowProc proc) {
+    if (!RegisterClassOnce(kTrayWindowClass, TrayWindowProcedure)) return 0;
+    auto owned = std::make_unique<port::TrayWindowProc>(std::move(proc));
+    // Top-level, never shown: message-only windows get no broadcasts (WM_ENDSESSION,
+    // "TaskbarCreated").
+    HWND hwnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, kTrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                  nullptr, ::GetModuleHandleW(nullptr), owned.get());
+    if (!hwnd) return 0;
+    trayWindows_[hwnd] = std::move(owned);
+    return ToWindowId(hwnd);
+}
+
+void Win32Taskbar::DestroyTrayWindow(port::WindowId window) {
+    HWND hwnd = ToHwnd(window);
+    auto it = trayWindows_.find(hwnd);
+    if (it == trayWindows_.end()) return;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    ::DestroyWindow(hwnd);
+    trayWindows_.erase(it);
+}
+
+bool Win32Taskbar::PostTrayMessage(port::WindowId window, std::uint32_t msg, std::uintptr_t wparam,
+                                   std::intptr_t lparam) {
+    return ::PostMessageW(ToHwnd(window), msg, wparam, lparam) != FALSE;
+}
+
+std::uint32_t Win32Taskbar::RegisterMessage(const std::string& name) {
+    return ::RegisterWindowMessageW(Widen(name).c_str());
+}
+
+port::WindowId Win32Taskbar::ParkingWindow() {
+    if (!parking_) {
+        if (!RegisterClassOnce(kParkingClass, ::DefWindowProcW)) return 0;
+        const int size = 50;
+        const int x = (::GetSystemMetrics(SM_CXSCREEN) - size) / 2;
+        const int y = (::GetSystemMetrics(SM_CYSCREEN) - size) / 2;
+        parking_.Reset(::CreateWindowExW(0, kParkingClass, L"", WS_POPUP, x, y, size, size, nullptr, nullptr,
+                                         ::GetModuleHandleW(nullptr), nullptr));
+    }
+    return ToWindowId(parking_.Get());
+}
+
+bool Win32Taskbar::IsIconic(port::WindowId window) {
+    return ::IsIconic(ToHwnd(window)) != FALSE;
+}
+
+bool Win32Taskbar::KeyDown(int virtualKey) {
+    return (::GetKeyState(virtualKey) & 0x8000) != 0;
 }
 
 }  // namespace win32

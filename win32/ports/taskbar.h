@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "ports/taskbar_port.h"
@@ -14,6 +15,11 @@ namespace win32 {
 // an id it did not hand out is left alone.
 class Win32Taskbar final : public port::TaskbarPort {
   public:
+    Win32Taskbar() = default;
+    ~Win32Taskbar() override;
+    Win32Taskbar(const Win32Taskbar&) = delete;
+    Win32Taskbar& operator=(const Win32Taskbar&) = delete;
+
     bool ShellNotifyIcon(std::uint32_t message, const port::NotifyIconData& data) override;
     port::WindowId SetParent(port::WindowId child, port::WindowId newParent) override;
     bool ShowWindow(port::WindowId window, int showCommand) override;
@@ -30,11 +36,25 @@ class Win32Taskbar final : public port::TaskbarPort {
     port::IconId LoadIconFile(const std::string& path) override;
     port::IconId ApplicationIcon() override;
     void DestroyIcon(port::IconId icon) override;
+    port::WindowId CreateTrayWindow(port::TrayWindowProc proc) override;
+    void DestroyTrayWindow(port::WindowId window) override;
+    bool PostTrayMessage(port::WindowId window, std::uint32_t msg, std::uintptr_t wparam,
+                         std::intptr_t lparam) override;
+    std::uint32_t RegisterMessage(const std::string& name) override;
+    port::WindowId ParkingWindow() override;
+    bool HasParkingWindow() override { return parking_.Get() != nullptr; }
+    bool IsIconic(port::WindowId window) override;
+    bool KeyDown(int virtualKey) override;
+    port::IconId CopyIcon(port::IconId icon) override;
+    port::IconId LoadIconResource(const std::string& name) override;
 
   private:
     port::IconId Keep(HICON icon);
 
     std::map<port::IconId, OwnedIcon> icons_;
+    // The procedure of each tray window, reached through the window's user data.
+    std::map<HWND, std::unique_ptr<port::TrayWindowProc>> trayWindows_;
+    OwnedWindow parking_;
 };
 
 }  // namespace win32

@@ -271,6 +271,7 @@ void Win32Backend::OnApplicationState(bool minimized) {
     if (mainForm_)
         mainForm_->GetForm().PeerStateChanged(minimized ? ui::WindowState::Minimized
                                                         : ui::WindowState::Normal);
+    if (onApplicationState) onApplicationState(minimized);
 }
 
 void Win32Backend::OnApplicationClose() {
