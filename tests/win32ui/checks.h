@@ -29,5 +29,8 @@ void Keyboard(Context& c);
 void Loop(Context& c);
 void Modal(Context& c);
 void Termination(Context& c);
+// The tray icon component in the shell's taskbar; the icon stays until TrayIconGone.
+void TrayIcon(Context& c);
+void TrayIconGone(Context& c);
 
 }  // namespace checks

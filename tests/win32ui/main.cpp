@@ -64,7 +64,9 @@ int wmain(int argc, wchar_t** argv) {
     checks::Loop(context);
     checks::Modal(context);
     checks::ListsAndPictures(context);
+    checks::TrayIcon(context);
     if (!ready.empty()) WaitForScreenshot(ready);
+    checks::TrayIconGone(context);
     checks::Termination(context);
 
     std::printf("%d passed, %d failed\n", check::Passed(), check::Failed());

@@ -59,6 +59,8 @@ fi
 # As in the end-to-end runs: a Wine desktop with a taskbar, where Wine draws the window frames.
 timeout 60 "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 timeout 60 "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+# A desktop named other than "shell" gets no taskbar unless asked for; the tray checks need one.
+timeout 60 "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
 timeout 60 "$wineserver" -w
 
 ready=$scratch/ready
