@@ -13,6 +13,9 @@ enum : std::uint32_t {
     kMbAbortRetryIgnore = 0x2,
     kMbYesNoCancel = 0x3,
     kMbYesNo = 0x4,
+    // Yes, No and Abort: no style of MessageBoxA; the Win32 port renames the Cancel button of
+    // Yes/No/Cancel, and the box answers kIdAbort where Cancel would be.
+    kMbYesNoAbort = 0x7,
     kMbIconError = 0x10,
     kMbIconQuestion = 0x20,
     kMbIconWarning = 0x30,

@@ -12,7 +12,8 @@ enum : std::uint32_t {
     kAttrSystem = 0x04,
     kAttrDirectory = 0x10,
     kAttrArchive = 0x20,
-    kAttrNormal = 0x80
+    kAttrNormal = 0x80,
+    kAttrReparsePoint = 0x400  // a junction, symbolic link or mount point
 };
 constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFFu;
 enum : std::uint32_t { kMoveReplaceExisting = 1, kMoveCopyAllowed = 2, kMoveWriteThrough = 8 };
@@ -42,6 +43,9 @@ class FilePort {
     // Free bytes available to the caller on the drive of root ("C:\"); false when unknown.
     virtual bool GetDiskFreeSpace(const std::string& root, std::uint64_t& freeBytes) = 0;
     virtual std::string GetCurrentDirectory() = 0;
+    // GetFullPathNameA: the path made absolute against the current directories, "." and ".."
+    // resolved; empty when it cannot be formed.
+    virtual std::string GetFullPathName(const std::string& path) = 0;
     virtual bool SetCurrentDirectory(const std::string& path) = 0;
     virtual std::uint32_t LastError() const = 0;
 };

@@ -35,6 +35,7 @@ class SystemInfoPort {
     virtual int GetKeyboardType(int typeFlag) = 0;
     virtual int GetSystemMetrics(int index) = 0;
     virtual std::string GetWindowsDirectory() = 0;  // empty when it cannot be determined
+    virtual std::string GetSystemDirectory() = 0;   // empty when it cannot be determined
     virtual std::string GetTempPath() = 0;          // with its final backslash, as the API gives it
     virtual std::string ExecutablePath() = 0;       // full path of RVLN.EXE
     virtual std::string CommandLine() = 0;          // GetCommandLineA, unsplit

@@ -15,6 +15,8 @@ std::vector<int> BoxRecord::Buttons() const {
             return {port::kIdYes, port::kIdNo, port::kIdCancel};
         case port::kMbYesNo:
             return {port::kIdYes, port::kIdNo};
+        case port::kMbYesNoAbort:
+            return {port::kIdYes, port::kIdNo, port::kIdAbort};
         case 5:  // MB_RETRYCANCEL
             return {port::kIdRetry, port::kIdCancel};
         default:

@@ -121,10 +121,21 @@ bool SimFiles::Parse(const std::string& path, Path& out, std::uint32_t& error, b
     return true;
 }
 
+SimFiles::Node* SimFiles::Follow(Node* node) const {
+    // A chain of links ends after a few steps, as a loop of junctions does on Windows.
+    for (int hops = 0; node && !node->linkTarget.empty(); ++hops) {
+        Path target;
+        std::uint32_t error = 0;
+        if (hops == 8 || !Parse(node->linkTarget, target, error)) return nullptr;
+        node = Lookup(target, error);
+    }
+    return node;
+}
+
 SimFiles::Node* SimFiles::Parent(const Path& path, std::uint32_t& error) const {
     const Node* node = &path.volume->top;
     for (size_t i = 0; i + 1 < path.parts.size(); ++i) {
-        node = node->Child(path.parts[i]);
+        node = Follow(node->Child(path.parts[i]));
         if (!node || !node->IsDir()) {
             error = port::kErrPathNotFound;
             return nullptr;
@@ -213,7 +224,7 @@ bool SimFiles::FindFiles(const std::string& pattern, std::vector<port::FindData>
     if (Injected(FileOp::Find, dir, {}, error)) return Done(FileOp::Find, pattern, {}, error);
     Path path;
     if (!Parse(dir, path, error)) return Done(FileOp::Find, pattern, {}, error);
-    Node* node = Lookup(path, error);
+    Node* node = Follow(Lookup(path, error));
     if (!node || !node->IsDir()) return Done(FileOp::Find, pattern, {}, port::kErrPathNotFound);
     if (!path.parts.empty()) {
         for (const char* special : {".", ".."}) {
@@ -247,7 +258,8 @@ bool SimFiles::SetFileAttributes(const std::string& path, std::uint32_t attribut
     Node* node = Lookup(parsed, error);
     if (!node) return Done(FileOp::SetAttributes, path, {}, error);
     if (parsed.volume->writeError) return Done(FileOp::SetAttributes, path, {}, parsed.volume->writeError);
-    node->attributes = (attributes & kKeptAttributes) | (node->attributes & port::kAttrDirectory);
+    node->attributes = (attributes & kKeptAttributes) |
+                       (node->attributes & (port::kAttrDirectory | port::kAttrReparsePoint));
     return Done(FileOp::SetAttributes, path, {}, 0);
 }
 
@@ -470,6 +482,16 @@ std::string SimFiles::GetCurrentDirectory() {
     path.volume = volume;
     path.parts = currentParts_;
     return Display(path);
+}
+
+std::string SimFiles::GetFullPathName(const std::string& path) {
+    std::uint32_t error = 0;
+    Path parsed;
+    if (path.empty() || !Parse(path, parsed, error, false)) {
+        lastError_ = error ? error : kErrInvalidName;
+        return {};
+    }
+    return Display(parsed);
 }
 
 bool SimFiles::SetCurrentDirectory(const std::string& path) {

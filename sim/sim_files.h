@@ -70,6 +70,7 @@ class SimFiles : public port::FilePort {
     bool AppendFile(const std::string& path, const std::string& bytes) override;
     bool GetDiskFreeSpace(const std::string& root, std::uint64_t& freeBytes) override;
     std::string GetCurrentDirectory() override;
+    std::string GetFullPathName(const std::string& path) override;
     bool SetCurrentDirectory(const std::string& path) override;
     std::uint32_t LastError() const override { return lastError_; }
 
@@ -97,6 +98,10 @@ class SimFiles : public port::FilePort {
     bool AddFile(const std::string& path, const std::string& bytes = {},
                  std::uint32_t attributes = port::kAttrArchive);
     bool AddDirectory(const std::string& path, std::uint32_t attributes = 0);
+    // A directory link (junction, symbolic link) at path to the folder target: it lists as a
+    // directory with the reparse attribute, paths through it and its listing reach the target,
+    // and removing it leaves the target alone.
+    bool AddLink(const std::string& path, const std::string& target);
     bool Exists(const std::string& path) const;
     bool IsDirectory(const std::string& path) const;
     std::optional<std::string> FileBytes(const std::string& path) const;
@@ -118,6 +123,7 @@ class SimFiles : public port::FilePort {
         std::uint32_t attributes = 0;
         std::string bytes;
         std::vector<std::unique_ptr<Node>> children;
+        std::string linkTarget;  // a link's full target path
         bool IsDir() const { return attributes & port::kAttrDirectory; }
         Node* Child(const std::string& childName) const;
         void Remove(const Node* child);
@@ -160,6 +166,8 @@ class SimFiles : public port::FilePort {
     bool Parse(const std::string& path, Path& out, std::uint32_t& error, bool needMedium = true) const;
     // The folder that holds the path's last name; null with PATH_NOT_FOUND when it is missing.
     Node* Parent(const Path& path, std::uint32_t& error) const;
+    // The folder a link leads to (null when it leads nowhere); any other node itself.
+    Node* Follow(Node* node) const;
     // The named node; null with FILE_NOT_FOUND (or PATH_NOT_FOUND for a missing parent).
     Node* Lookup(const Path& path, std::uint32_t& error) const;
     std::string Display(const Path& path) const;

@@ -133,6 +133,20 @@ bool SimFiles::AddDirectory(const std::string& path, std::uint32_t attributes) {
     return true;
 }
 
+bool SimFiles::AddLink(const std::string& path, const std::string& target) {
+    Path parsed;
+    std::uint32_t error;
+    if (!Parse(path, parsed, error, false) || parsed.parts.empty()) return false;
+    Node* parent = MakeParents(parsed);
+    if (!parent || parent->Child(parsed.parts.back())) return false;
+    parent->children.push_back(std::make_unique<Node>());
+    Node* node = parent->children.back().get();
+    node->name = parsed.parts.back();
+    node->attributes = port::kAttrDirectory | port::kAttrReparsePoint;
+    node->linkTarget = target;
+    return true;
+}
+
 bool SimFiles::Exists(const std::string& path) const {
     Path parsed;
     std::uint32_t error;

@@ -22,6 +22,7 @@ class SimSystemInfo : public port::SystemInfoPort {
     int GetKeyboardType(int typeFlag) override;
     int GetSystemMetrics(int index) override;
     std::string GetWindowsDirectory() override { return windowsDirectory; }
+    std::string GetSystemDirectory() override { return systemDirectory; }
     std::string GetTempPath() override { return tempPath; }
     std::string ExecutablePath() override { return executablePath; }
     std::string CommandLine() override { return commandLine; }
@@ -47,6 +48,7 @@ class SimSystemInfo : public port::SystemInfoPort {
     int screenWidth = 1024, screenHeight = 768;
     int iconSize = 32;
     std::string windowsDirectory = "C:\\WINDOWS";  // empty: the folder cannot be determined
+    std::string systemDirectory = "C:\\WINDOWS\\SYSTEM";
     std::string tempPath = "C:\\WINDOWS\\TEMP\\";
     std::string executablePath = "C:\\RAVELIN\\RVLN.EXE";
     std::string commandLine = "\"C:\\RAVELIN\\RVLN.EXE\"";

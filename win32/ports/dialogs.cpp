@@ -21,8 +21,30 @@ HWND Win32Dialogs::Owner() const {
     return active ? active : WindowFrom(applicationWindow_);
 }
 
+namespace {
+
+// The box of the calling thread that is about to show: its Cancel button becomes "&Abort".
+HHOOK abortHook = nullptr;
+
+LRESULT CALLBACK RenameCancelToAbort(int code, WPARAM wparam, LPARAM lparam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND box = reinterpret_cast<HWND>(wparam);
+        if (HWND cancel = ::GetDlgItem(box, IDCANCEL)) ::SetWindowTextW(cancel, L"&Abort");
+    }
+    return ::CallNextHookEx(abortHook, code, wparam, lparam);
+}
+
+}  // namespace
+
 int Win32Dialogs::MessageBox(const std::string& text, const std::string& caption, std::uint32_t style) {
-    return ::MessageBoxW(Owner(), Widen(text).c_str(), Widen(caption).c_str(), style);
+    if ((style & 0xF) != port::kMbYesNoAbort)
+        return ::MessageBoxW(Owner(), Widen(text).c_str(), Widen(caption).c_str(), style);
+    abortHook = ::SetWindowsHookExW(WH_CBT, RenameCancelToAbort, nullptr, ::GetCurrentThreadId());
+    const int answer =
+        ::MessageBoxW(Owner(), Widen(text).c_str(), Widen(caption).c_str(), (style & ~0xFu) | MB_YESNOCANCEL);
+    if (abortHook) ::UnhookWindowsHookEx(abortHook);
+    abortHook = nullptr;
+    return answer == IDCANCEL ? IDABORT : answer;
 }
 
 bool Win32Dialogs::OpenFile(const port::OpenFileRequest& request, std::string& path) {

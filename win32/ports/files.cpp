@@ -152,6 +152,23 @@ std::string Win32Files::GetCurrentDirectory() {
     return Narrow(std::wstring_view(buffer.data(), n));
 }
 
+std::string Win32Files::GetFullPathName(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) {
+        Failed();
+        return {};
+    }
+    std::wstring buffer(needed, L'\0');
+    DWORD n = ::GetFullPathNameW(wide.c_str(), needed, buffer.data(), nullptr);
+    if (n == 0 || n >= needed) {
+        Failed();
+        return {};
+    }
+    Succeeded();
+    return Narrow(std::wstring_view(buffer.data(), n));
+}
+
 bool Win32Files::SetCurrentDirectory(const std::string& path) {
     return Check(::SetCurrentDirectoryW(Widen(path).c_str()));
 }

@@ -27,6 +27,7 @@ class Win32Files final : public port::FilePort {
     bool AppendFile(const std::string& path, const std::string& bytes) override;
     bool GetDiskFreeSpace(const std::string& root, std::uint64_t& freeBytes) override;
     std::string GetCurrentDirectory() override;
+    std::string GetFullPathName(const std::string& path) override;
     bool SetCurrentDirectory(const std::string& path) override;
     std::uint32_t LastError() const override { return lastError_; }
 

@@ -98,6 +98,10 @@ std::string Win32SystemInfo::GetWindowsDirectory() {
     return GrowingQuery([](wchar_t* buffer, DWORD size) { return ::GetWindowsDirectoryW(buffer, size); });
 }
 
+std::string Win32SystemInfo::GetSystemDirectory() {
+    return GrowingQuery([](wchar_t* buffer, DWORD size) { return ::GetSystemDirectoryW(buffer, size); });
+}
+
 std::string Win32SystemInfo::GetTempPath() {
     return GrowingQuery([](wchar_t* buffer, DWORD size) { return ::GetTempPathW(size, buffer); });
 }

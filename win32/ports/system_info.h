@@ -19,6 +19,7 @@ class Win32SystemInfo final : public port::SystemInfoPort {
     int GetKeyboardType(int typeFlag) override;
     int GetSystemMetrics(int index) override;
     std::string GetWindowsDirectory() override;
+    std::string GetSystemDirectory() override;
     std::string GetTempPath() override;
     std::string ExecutablePath() override;
     std::string CommandLine() override;
