@@ -1,5 +1,7 @@
 // Creation of the main window: the one-time preparation and the start-up steps.
 #include "app/form1.h"
+#include "app/dirs_view.h"
+#include "dirs/dirs_page.h"
 #include "app/method_list.h"
 #include "devices/drives.h"
 #include "hotkeys/hotkeys_page.h"
@@ -59,6 +61,7 @@ void TForm1::InitForm1() {
     PrepareMainWindow();
     eventlog::BindLogPage(*this);
     hotkeys::BindHotkeysPage(Hotkeys());
+    dirs::BindDirsPage(MakeDirsView(*this));
     settings::SetDefaultSettings(*this);
     WindowTop = CentredTop();
     WindowLeft = CentredLeft();

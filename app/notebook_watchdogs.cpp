@@ -58,7 +58,8 @@ void Notebook::BuildWatchdogsTab() {
         b.button.SetHelpContext(NextHelpContext());
     }
     Option(ComboBox2, "",
-           " How the directories are emptied:\r with or without subdirectories,\r safely or plainly.",
+           " How the directories are emptied. \"secure\"\r recreates and erases each deleted name three\r "
+           "times; it does not overwrite the contents.",
            {kLeft, 80, 160, kEditHeight});
 
     // 3 the device list

@@ -1,7 +1,9 @@
 // LoadSettings: the registry into the controls, once at start-up.
 #include "app/form1.h"
+#include "app/dirs_view.h"
 #include "app/method_list.h"
 #include "hotkeys/hotkeys_page.h"
+#include "dirs/dirs_page.h"
 #include "lib/text.h"
 #include "lib/viewers.h"
 #include "settings/autostart.h"
@@ -199,18 +201,6 @@ void ShowEmptyConfirmStatus(app::TForm1& form) {
     form.StatusBar2.SetPanelText(1, form.CheckBox16.Checked() ? "Confirmation" : "NO CONFIRM!");
 }
 
-// The status only shows while there is a list of directories to empty.
-void ShowEmptyDirsStatus(app::TForm1& form) {
-    const bool listed = !form.Edit4.Text().empty();
-    form.CheckBox16.SetEnabled(listed);
-    if (listed) {
-        ShowEmptyConfirmStatus(form);
-    } else {
-        form.StatusBar2.SetPanelText(0, "");
-        form.StatusBar2.SetPanelText(1, "");
-    }
-}
-
 void LoadTasksAndLog(app::TForm1& form, UserReader& r) {
     // Stored the other way round: true means no confirmation.
     form.CheckBox16.SetChecked(!r.Bool("Controls", "EmptyConfirm", false));
@@ -258,8 +248,9 @@ void LoadSettings(app::TForm1& form) {
     LoadTasksAndLog(form, r);
     LoadHotkeys(form, r);
     form.SpinEdit4.SetValue(r.Int("Controls", "BeeperValue", 20, 1, 59));
-    ShowEmptyDirsStatus(form);
     hotkeys::UpdateDeviceHotkeyControls(form.Hotkeys());
+    dirs::DirsView view = app::MakeDirsView(form);
+    dirs::NormalizeDirList(view);
 }
 
 }  // namespace settings

@@ -358,3 +358,116 @@ void PageControl::ShowActiveOnly() {
 }
 
 }  // namespace ui
+
+namespace ui {
+
+void ListBox::AddItem(const std::string& item, int picture) {
+    items_.push_back(item);
+    rows_.push_back(Row{picture, false});
+    Changed(Change::Items);
+}
+
+void ListBox::Delete(int index) {
+    if (index < 0 || index >= Count()) return;
+    items_.erase(items_.begin() + index);
+    rows_.erase(rows_.begin() + index);
+    if (topIndex_ >= Count()) topIndex_ = Count() > 0 ? Count() - 1 : 0;
+    Changed(Change::Items);
+}
+
+void ListBox::Clear() {
+    items_.clear();
+    rows_.clear();
+    topIndex_ = 0;
+    Changed(Change::Items);
+}
+
+bool ListBox::Selected(int index) const {
+    return index >= 0 && index < Count() && rows_[index].selected;
+}
+
+void ListBox::SetSelected(int index, bool selected) {
+    if (index < 0 || index >= Count() || rows_[index].selected == selected) return;
+    rows_[index].selected = selected;
+    Changed(Change::State);
+}
+
+int ListBox::Picture(int index) const {
+    return index >= 0 && index < Count() ? rows_[index].picture : 0;
+}
+
+void ListBox::SetTopIndex(int index) {
+    topIndex_ = index < 0 ? 0 : index;
+    Changed(Change::State);
+}
+
+void ListBox::PeerToggled(int index, bool selected) {
+    if (index < 0 || index >= Count()) return;
+    rows_[index].selected = selected;
+    if (OnClick) OnClick();
+}
+
+int TreeView::AddNode(int parent, const std::string& text) {
+    Node node;
+    node.text = text;
+    node.parent = Valid(parent) ? parent : 0;
+    nodes_.push_back(std::move(node));
+    const int id = Count();
+    if (Valid(parent)) NodeAt(parent).children.push_back(id);
+    Changed(Change::Items);
+    return id;
+}
+
+void TreeView::Clear() {
+    nodes_.clear();
+    selected_ = 0;
+    Changed(Change::Items);
+}
+
+void TreeView::SetSelected(int id) {
+    selected_ = Valid(id) ? id : 0;
+    Changed(Change::State);
+}
+
+void TreeView::PeerExpanding(int id) {
+    if (!Valid(id) || NodeAt(id).populated) return;
+    NodeAt(id).populated = true;
+    if (OnExpanding) OnExpanding(id);
+}
+
+void TreeView::PeerExpanded(int id, bool expanded) {
+    if (!Valid(id)) return;
+    NodeAt(id).expanded = expanded;
+    if (expanded && OnExpanded) OnExpanded(id);
+}
+
+void TreeView::Expand(int id) {
+    if (!Valid(id)) return;
+    PeerExpanding(id);
+    NodeAt(id).expanded = true;
+    Changed(Change::State);
+    if (OnExpanded) OnExpanded(id);
+}
+
+void TreeView::Collapse(int id) {
+    if (!Valid(id) || !NodeAt(id).expanded) return;
+    NodeAt(id).expanded = false;
+    Changed(Change::State);
+}
+
+std::string TreeView::PathOf(int id, const std::string& separator) const {
+    std::vector<int> chain;
+    for (int node = id; Valid(node); node = At(node).parent)
+        chain.push_back(node);
+    std::string path;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        const bool joined =
+            path.empty() || (path.size() >= separator.size() &&
+                             path.compare(path.size() - separator.size(), separator.size(), separator) == 0);
+        if (!joined) path += separator;
+        path += At(*it).text;
+    }
+    return path;
+}
+
+}  // namespace ui

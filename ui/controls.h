@@ -281,6 +281,84 @@ class CheckListBox : public Widget {
     int itemIndex_ = -1;
 };
 
+// A multi-selection list whose owner-drawn rows show a picture before their text (VCL TListBox
+// with MultiSelect, lbOwnerDrawFixed). Clicking a row toggles its selection.
+class ListBox : public Widget {
+  public:
+    ListBox(Widget* parent, std::string name) : Widget(Kind::ListBox, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    const std::vector<std::string>& Items() const { return items_; }
+    int Count() const { return static_cast<int>(items_.size()); }
+    void AddItem(const std::string& item, int picture);
+    void Delete(int index);
+    void Clear();
+    bool Selected(int index) const;
+    void SetSelected(int index, bool selected);  // raises nothing
+    int Picture(int index) const;
+    int TopIndex() const { return topIndex_; }
+    void SetTopIndex(int index);
+    int itemHeight = 16;
+    // The user toggled a row.
+    std::function<void()> OnClick;
+    void PeerToggled(int index, bool selected);
+    void PeerScrolled(int topIndex) { topIndex_ = topIndex; }
+
+  private:
+    struct Row {
+        int picture = 0;
+        bool selected = false;
+    };
+    std::vector<std::string> items_;
+    std::vector<Row> rows_;
+    int topIndex_ = 0;
+};
+
+// A tree whose nodes are filled when they are first expanded (a directory outline). Node 0 does
+// not exist; nodes are numbered from 1 in the order they were added and stay until Clear.
+class TreeView : public Widget {
+  public:
+    struct Node {
+        std::string text;
+        int parent = 0;
+        std::vector<int> children;
+        bool populated = false;  // OnExpanding has filled its children
+        bool expanded = false;
+    };
+    TreeView(Widget* parent, std::string name) : Widget(Kind::TreeView, parent, std::move(name)) {
+        SetTabStop(true);
+    }
+    int AddNode(int parent, const std::string& text);
+    void Clear();
+    int Count() const { return static_cast<int>(nodes_.size()); }
+    const Node& At(int id) const { return nodes_[static_cast<size_t>(id - 1)]; }
+    bool Valid(int id) const { return id >= 1 && id <= Count(); }
+    int Selected() const { return selected_; }
+    void SetSelected(int id);  // raises nothing
+    // Fills the node's children on its first expansion (OnExpanding), then shows them and raises
+    // OnExpanded.
+    void Expand(int id);
+    void Collapse(int id);
+    // The texts from the top node down to this one, joined by separator.
+    std::string PathOf(int id, const std::string& separator) const;
+    // First expansion of a node: add its children here.
+    std::function<void(int id)> OnExpanding;
+    std::function<void(int id)> OnExpanded;
+    std::function<void()> OnDblClick;
+    // The native tree expanded or collapsed a node, or the user selected one.
+    void PeerExpanding(int id);
+    void PeerExpanded(int id, bool expanded);
+    void PeerSelected(int id) { selected_ = Valid(id) ? id : 0; }
+    void PeerDoubleClicked() {
+        if (OnDblClick) OnDblClick();
+    }
+
+  private:
+    Node& NodeAt(int id) { return nodes_[static_cast<size_t>(id - 1)]; }
+    std::vector<Node> nodes_;
+    int selected_ = 0;
+};
+
 // A picture of the program's resources (VCL TImage); it never takes the focus.
 class Image : public Widget {
   public:

@@ -11,6 +11,8 @@ enum Picture : int {
     kPictureMainPressed = 113,
     kPictureLedRed = 121,
     kPictureLedGreen = 122,
+    kPictureFolderFull = 131,
+    kPictureFolderEmpty = 132,
 };
 
 }  // namespace ui

@@ -35,6 +35,8 @@ enum class Kind {
     TabSheet,
     CheckListBox,
     Image,
+    ListBox,
+    TreeView,
 };
 
 enum class Align { None, Top, Bottom, Left, Right, Client };

@@ -315,14 +315,14 @@ TEST_F(SettingsLoadTest, StarAndEmptyFieldsReadAsEmpty) {
         EXPECT_EQ(form->Edit4.Text(), "") << '"' << stored << '"';
     }
     SetString("Guards", "Edit2", "C:\\TOOLS\\BACKUP.EXE /Q");
-    SetString("Guards", "EmptyDirList", "C:\\TEMP\\;");
+    SetString("Guards", "EmptyDirList", "C:\\WINDOWS\\TEMP\\;");
     Start();
     EXPECT_EQ(form->Edit1.Text(), "C:\\TOOLS\\BACKUP.EXE /Q");
-    EXPECT_EQ(form->Edit4.Text(), "C:\\TEMP\\;");
+    EXPECT_EQ(form->Edit4.Text(), "C:\\WINDOWS\\TEMP\\;");
 }
 
 TEST_F(SettingsLoadTest, EmptyDirectoryStatusFollowsTheListAndTheConfirmation) {
-    SetString("Guards", "EmptyDirList", "C:\\TEMP\\;");
+    SetString("Guards", "EmptyDirList", "C:\\WINDOWS\\TEMP\\;");
     SetDword("Controls", "EmptyConfirm", 1);
     Start();
     EXPECT_FALSE(form->CheckBox16.Checked());

@@ -69,7 +69,7 @@ class SettingsNotebookTest : public SettingsTest {
         SetDword("Guards", "Warning", 1);
         SetDword("Guards", "Sleep", 2500);
         SetString("Guards", "Edit2", "C:\\TOOLS\\BACKUP.EXE");
-        SetString("Guards", "EmptyDirList", "C:\\TEMP\\;");
+        SetString("Guards", "EmptyDirList", "C:\\WINDOWS\\TEMP\\;");
         SetDword("Guards", "ComboBox2", 6);
         SetDword("Guards", "PowerResult", 0);
         SetDword("HotKeys", "User ShutDown HotKey Selection", 20);

@@ -32,6 +32,9 @@ TEST_F(SettingsSaveTest, SaveThenLoadRestoresEveryControl) {
     machine.files.AddFile("C:\\TOOLS\\FILER.EXE");
     // The boot switches edit MSDOS.SYS as they are ticked.
     machine.files.AddFile("C:\\MSDOS.SYS", "[Options]\r\n");
+    machine.files.AddDirectory("C:\\TEMP");
+    machine.AddFixedDrive('D');
+    machine.files.AddDirectory("D:\\SPOOL");
     Start(sim::Os::Win98);
     app::TForm1& f = *form;
     f.ComboBox1.SetItemIndex(2);

@@ -428,6 +428,24 @@ def draw_led(lit):
     return c
 
 
+def draw_folder(full):
+    """A 16 x 16 folder on silver: with a sheet of paper in it (full) or without (empty)."""
+    c = Canvas(16, 16, background=BUTTON_FACE)
+    outline = (96, 72, 0)
+    c.paint(union(rounded_rect(1, 3, 7, 6, 0.8), rect(1, 4.5, 14.5, 13.5)), outline)
+    c.paint(union(rounded_rect(1.8, 3.8, 6.2, 6, 0.5), rect(1.8, 5.3, 13.7, 12.7)),
+            vertical_gradient(4, 13, (255, 224, 120), (214, 168, 40)))
+    if full:
+        c.paint(rect(4, 2, 12.5, 9), (80, 80, 80))
+        c.paint(rect(4.7, 2.7, 11.8, 9), (255, 255, 255))
+        for y in (4.2, 5.9, 7.6):
+            c.paint(rect(5.7, y, 10.8, y + 0.6), (0, 0, 160))
+    c.paint(polygon([(1, 13.5), (2.6, 7.5), (15.5, 7.5), (14.5, 13.5)]), outline)
+    c.paint(polygon([(1.9, 12.8), (3.2, 8.2), (14.6, 8.2), (13.8, 12.8)]),
+            vertical_gradient(8, 13, (255, 236, 150), (230, 186, 60)))
+    return c
+
+
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     write_ico(os.path.join(out_dir, "main.ico"),
@@ -439,6 +457,8 @@ def main():
         write_bmp(os.path.join(out_dir, "main_%s.bmp" % state), draw_main_button(state))
     write_bmp(os.path.join(out_dir, "led_red.bmp"), draw_led((255, 40, 30)))
     write_bmp(os.path.join(out_dir, "led_green.bmp"), draw_led((40, 230, 40)))
+    write_bmp(os.path.join(out_dir, "folder_full.bmp"), draw_folder(True))
+    write_bmp(os.path.join(out_dir, "folder_empty.bmp"), draw_folder(False))
 
 
 if __name__ == "__main__":

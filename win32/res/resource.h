@@ -18,3 +18,8 @@
 // The device page's medium LED, 15 x 15, red (no medium) and green (medium), same background rule.
 #define IDB_LED_RED 121
 #define IDB_LED_GREEN 122
+
+// The rows of the "Empty Directories" list, 16 x 16, a folder with content and an empty one,
+// on the list's silver.
+#define IDB_FOLDER_FULL 131
+#define IDB_FOLDER_EMPTY 132

@@ -18,6 +18,7 @@
 #include "win32/ui/status_bar_peer.h"
 #include "win32/ui/text_peers.h"
 #include "win32/ui/toolbar_peer.h"
+#include "win32/ui/tree_peer.h"
 
 namespace win32 {
 
@@ -125,6 +126,12 @@ std::unique_ptr<ui::Peer> Win32Backend::CreatePeer(ui::Widget& widget) {
             break;
         case Kind::CheckListBox:
             peer = std::make_unique<CheckListBoxPeer>(*this, static_cast<ui::CheckListBox&>(widget));
+            break;
+        case Kind::ListBox:
+            peer = std::make_unique<ListBoxPeer>(*this, static_cast<ui::ListBox&>(widget));
+            break;
+        case Kind::TreeView:
+            peer = std::make_unique<TreeViewPeer>(*this, static_cast<ui::TreeView&>(widget));
             break;
         case Kind::Image:
             peer = std::make_unique<ImagePeer>(*this, static_cast<ui::Image&>(widget));

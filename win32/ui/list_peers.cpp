@@ -4,6 +4,8 @@
 
 #include "win32/text.h"
 #include "win32/ui/backend.h"
+#include "win32/ui/button_peers.h"
+#include "ui/pictures.h"
 
 namespace win32 {
 
@@ -136,6 +138,111 @@ bool CheckListBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
     SetTextColor(dc, GetSysColor(!enabled   ? COLOR_GRAYTEXT
                                  : selected ? COLOR_HIGHLIGHTTEXT
                                             : COLOR_WINDOWTEXT));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+    return true;
+}
+
+ListBoxPeer::ListBoxPeer(Win32Backend& backend, ui::ListBox& list) : Win32Peer(backend, list), list_(list) {
+    pictures_[0].Reset(LoadPicture(backend_.Instance(), ui::kPictureFolderFull));
+    pictures_[1].Reset(LoadPicture(backend_.Instance(), ui::kPictureFolderEmpty));
+}
+
+HWND ListBoxPeer::CreateNative(const Placement& placement) {
+    const RECT& r = placement.bounds;
+    DWORD style = ChildStyle() | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
+                  LBS_MULTIPLESEL | LBS_NOINTEGRALHEIGHT;
+    return CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, r.right - r.left,
+                           r.bottom - r.top, placement.parent,
+                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(placement.id)), backend_.Instance(),
+                           nullptr);
+}
+
+void ListBoxPeer::ApplyItems() {
+    HWND hwnd = Hwnd();
+    auto guard = Write();
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, list_.itemHeight);
+    SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd, LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : list_.Items())
+        SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    for (int i = 0; i < list_.Count(); ++i)
+        SendMessageW(hwnd, LB_SETSEL, list_.Selected(i), i);
+    SendMessageW(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(list_.TopIndex()), 0);
+    SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    UpdateWindow(hwnd);
+}
+
+void ListBoxPeer::ApplySelection() {
+    HWND hwnd = Hwnd();
+    auto guard = Write();
+    for (int i = 0; i < list_.Count(); ++i) {
+        const bool shown = SendMessageW(hwnd, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
+        if (shown != list_.Selected(i)) SendMessageW(hwnd, LB_SETSEL, list_.Selected(i), i);
+    }
+    SendMessageW(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(list_.TopIndex()), 0);
+}
+
+void ListBoxPeer::Apply(ui::Change what) {
+    switch (what) {
+        case ui::Change::Items:
+            ApplyItems();
+            break;
+        case ui::Change::State:
+            ApplySelection();
+            break;
+        case ui::Change::Caption:
+            break;
+        default:
+            Win32Peer::Apply(what);
+            break;
+    }
+}
+
+bool ListBoxPeer::OnCommand(WORD code, WORD, LRESULT& result) {
+    if (writing_ || code != LBN_SELCHANGE) return false;
+    result = 0;
+    HWND hwnd = Hwnd();
+    // The native list has toggled the clicked row; the model learns each difference.
+    for (int i = 0; i < list_.Count(); ++i) {
+        const bool shown = SendMessageW(hwnd, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
+        if (shown != list_.Selected(i)) list_.PeerToggled(i, shown);
+    }
+    list_.PeerScrolled(static_cast<int>(SendMessageW(hwnd, LB_GETTOPINDEX, 0, 0)));
+    return true;
+}
+
+bool ListBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    int index = static_cast<int>(item.itemID);
+    if (index < 0 || index >= list_.Count()) {
+        FillRect(dc, &r, ColorBrush() ? ColorBrush() : GetSysColorBrush(COLOR_WINDOW));
+        if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+        return true;
+    }
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    HBRUSH back = selected ? GetSysColorBrush(COLOR_HIGHLIGHT) : ColorBrush();
+    FillRect(dc, &r, back ? back : GetSysColorBrush(COLOR_WINDOW));
+    HBITMAP picture = pictures_[list_.Picture(index) == 0 ? 0 : 1].Get();
+    if (picture) {
+        BITMAP info{};
+        GetObjectW(picture, sizeof info, &info);
+        HDC memory = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(memory, picture);
+        const int top = r.top + (r.bottom - r.top - info.bmHeight) / 2;
+        BitBlt(dc, r.left + 2, top, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteDC(memory);
+    }
+    std::wstring text = Widen(list_.Items()[index]);
+    RECT textRect{r.left + 20, r.top, r.right, r.bottom};
+    HGDIOBJ oldFont = SelectObject(dc, GuiFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);

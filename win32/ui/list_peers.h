@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 #include "ui/controls.h"
+#include "win32/handles.h"
 #include "win32/ui/peer.h"
 
 namespace win32 {
@@ -29,6 +30,26 @@ class CheckListBoxPeer final : public Win32Peer {
     ui::CheckListBox& list_;
     // The rows as the native list holds them, so that a changed check only repaints.
     std::vector<std::string> shown_;
+};
+
+// The multi-selection list of pictures and texts: a click toggles a row's selection, the model
+// keeps which rows are selected and the peer mirrors it.
+class ListBoxPeer final : public Win32Peer {
+  public:
+    ListBoxPeer(Win32Backend& backend, ui::ListBox& list);
+
+  protected:
+    HWND CreateNative(const Placement& placement) override;
+    void Apply(ui::Change what) override;
+    bool OnCommand(WORD code, WORD id, LRESULT& result) override;
+    bool OnDrawItem(DRAWITEMSTRUCT& item) override;
+
+  private:
+    void ApplyItems();
+    void ApplySelection();
+
+    ui::ListBox& list_;
+    OwnedBitmap pictures_[2];
 };
 
 // The width of a row's check box area, where a click changes the check.

@@ -174,6 +174,14 @@ void WriteControlDetails(Json& json, HWND hwnd, const std::wstring& cls) {
         json.KeyBool("dropped", Send(hwnd, CB_GETDROPPEDSTATE) > 0);
     } else if (EqualsNoCase(cls, WC_LISTBOXW)) {
         WriteListItems(json, hwnd, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_GETCURSEL);
+        // A multi-selection list: which rows are selected.
+        if (GetWindowLongW(hwnd, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) {
+            json.Key("selection").BeginArray();
+            const long long count = Send(hwnd, LB_GETCOUNT);
+            for (long long i = 0; i < count; ++i)
+                json.Bool(Send(hwnd, LB_GETSEL, static_cast<WPARAM>(i)) > 0);
+            json.EndArray();
+        }
     } else if (EqualsNoCase(cls, WC_EDITW)) {
         json.KeyBool("readonly", (GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY) != 0);
     } else if (EqualsNoCase(cls, STATUSCLASSNAMEW)) {
