@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "dirs/dir_list.h"
-#include "log/log_trim.h"
+#include "lib/files.h"
 
 namespace dirs {
 namespace {
@@ -38,7 +38,7 @@ int ClampMode(int mode) {
 
 // A file that can be made and erased again: the drive (or folder) takes writes.
 bool CanWriteIn(port::FilePort& files, const std::string& folder, std::uint32_t& error) {
-    const std::string name = eventlog::NumberedTempName(files, folder + "~T.TMP");
+    const std::string name = lib::NumberedTempName(files, folder + "~T.TMP");
     if (name.empty()) {
         error = port::kErrAlreadyExists;
         return false;
