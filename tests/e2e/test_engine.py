@@ -22,6 +22,8 @@ LAUNCH_ERRORS = {
     31: "ERROR: No filetype associated with\rthis extension!",
 }
 
+PLANNED_REASON = 0x80000000
+
 
 class MethodListTest(RavelinTestCase):
     def check_list(self, methods, ask):
@@ -90,7 +92,8 @@ class SessionEndTest(RavelinTestCase):
         self.assertTrue(bystander.running())
         self.press_main_button(main)
         self.assertEqual(program.wait(30), 0, "the program did not end")
-        self.assertEqual(self.wine.relay_arguments(program, "ExitWindowsEx"), [[flags, 0]])
+        # The reason names a planned shutdown: SHTDN_REASON_FLAG_PLANNED with major and minor "other".
+        self.assertEqual(self.wine.relay_arguments(program, "ExitWindowsEx"), [[flags, PLANNED_REASON]])
         self.assertIsNotNone(bystander.wait(30), "the session did not end: notepad is still running")
 
     def test_logoff_on_windows_98(self):

@@ -1,9 +1,9 @@
 """The FORCE guard of the main window, with Wine's own registry editor as the guarded program.
 
 Wine's regedit registers the frame class "RegEdit_RegEdit", the class the guard looks for, so no
-stand-in program is needed. The registry editor is started before RVLN.EXE: the guard looks at the
-windows below the program's own in the stacking order, and Wine, unlike Windows, does not raise a
-window that is made the foreground window.
+stand-in program is needed. The registry editor is started after RVLN.EXE, so that it lies above
+the program's window in the stacking order: Wine, like Windows under its foreground lock, does not
+raise a window that is made the foreground window, and the guard must find it all the same.
 """
 
 import unittest
@@ -23,10 +23,10 @@ REBOOT = 1
 
 class ForceGuardTest(RavelinTestCase):
     def check_guard(self, methods, force_hint):
+        program, main = self.start_main()
         self.wine.start(exe="regedit.exe")
         regedit = self.wine.wait_window("RegEdit_RegEdit", exe="regedit.exe", timeout=30)
         self.assertIsNotNone(regedit, "the registry editor did not open")
-        program, main = self.start_main()
         self.select_method(main, REBOOT)
         self.assertTrue(self.no_box(2), "a box came up for a method without FORCE")
 
