@@ -43,8 +43,9 @@ void TForm1::PrepareMainWindow() {
     MainActionGate = true;
     const OsKind kind = program.osKind;
     if (kind == osNT3) {
-        for (ui::Widget* shellOnly : std::initializer_list<ui::Widget*>{
-                 &CheckBox10, &CheckBox11, &TrackBar2, &CheckBox14, &CheckBox2, &CheckBox15, &Edit3}) {
+        for (ui::Widget* shellOnly :
+             std::initializer_list<ui::Widget*>{&CheckBox10, &CheckBox11, &TrackBar2, &CheckBox14, &CheckBox2,
+                                                &CheckBox15, &Edit3, &Button6, &Button7}) {
             shellOnly->SetEnabled(false);
         }
     }

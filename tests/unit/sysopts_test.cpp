@@ -335,6 +335,13 @@ TEST_F(SystemOptionsTest, ControlPanelCopyGoesIntoTheStartMenuOfTheLanguage) {
                                                     "This name is not allowed!\rChoose another one."}));
 }
 
+TEST_F(SystemOptionsTest, Nt351HasNoStartMenuToCopyInto) {
+    Start(sim::Os::NT3);
+    for (ui::Widget* control :
+         std::initializer_list<ui::Widget*>{&form->Edit3, &form->Button6, &form->Button7, &form->CheckBox15})
+        EXPECT_FALSE(control->Enabled()) << control->Name();
+}
+
 TEST_F(SystemOptionsTest, PrivateCopiesOnNt4AndRemovalGoesOnAfterAFailure) {
     constexpr const char* kSuffix = ".{21EC2020-3AEA-1069-A2DD-08002B30309D}";
     const std::string all = "C:\\WINDOWS\\Profiles\\All Users\\Start Menu";
