@@ -74,7 +74,6 @@ class TForm1 : public ui::Form, public Notebook {
     bool DeviceOperationRunning = false;
     // The ask dialog or the "Empty Directories" dialog is up.
     bool AskOrEmptyDialogVisible = false;
-    int DeviceCount = 0;
     hotkeys::HotkeyState hotkeyState;
     // The hotkeys' view of this window.
     hotkeys::HotkeyView Hotkeys();

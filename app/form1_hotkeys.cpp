@@ -1,15 +1,16 @@
 // The main window as the hotkeys see it.
 #include "app/form1.h"
+#include "devices/device_table.h"
 #include "devices/drives.h"
 
 namespace app {
 namespace {
 
-// The device table and its choices arrive with the removable-device subsystem; until then no
-// device is chosen for ejection and none has a key.
-bool AnyDeviceSelected(const TForm1&) {
-    return false;
+bool AnyDeviceSelected(const TForm1& form) {
+    return devices::AnyDeviceSelected(form.program.DeviceTable);
 }
+// The device keys arrive with the device menus, which handle the keys' presses; until then no
+// device has a key.
 std::vector<char> DeviceHotkeyKeys(const TForm1&) {
     return {};
 }

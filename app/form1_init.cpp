@@ -63,6 +63,7 @@ void TForm1::InitForm1() {
     eventlog::BindLogPage(*this);
     hotkeys::BindHotkeysPage(Hotkeys());
     dirs::BindDirsPage(MakeDirsView(*this));
+    devices::BindDevices(*this);
     settings::SetDefaultSettings(*this);
     WindowTop = CentredTop();
     WindowLeft = CentredLeft();
@@ -120,7 +121,7 @@ void TForm1::InitForm1() {
 
     TrayIconWasActive = TrayIconActive;
     PreviousMethodIndex = ComboBox1.ItemIndex();
-    if (DeviceCount == 0) {
+    if (program.DeviceTable.DeviceCount() == 0) {
         CheckBox19.SetEnabled(false);
         CheckBox18.SetEnabled(false);
     }

@@ -4,6 +4,7 @@
 #include <string>
 #include "app/os_kind.h"
 #include "cmdline/parameters.h"
+#include "devices/device_table.h"
 #include "lib/animation.h"
 #include "ports/platform.h"
 #include "shutdown/engine.h"
@@ -29,6 +30,12 @@ struct ProgramState {
     std::string SavedMciDrive;  // "E:" of the default CD audio drive, or empty
     std::string CdromLetters;   // drive letters in drive order
     std::string RemovableLetters;
+    devices::ScsiTapeList ScsiTapeNames;  // NT SCSI tape device names, packed from the first
+    devices::DeviceTable DeviceTable;     // the registered devices
+    // The last MCI medium query: no medium, not ready.
+    bool MciNoMedium = false, MciNotReady = false;
+    // "As&k before ejecting..." and "Inform &before retracting...", for the device workers.
+    bool AskBeforeEject = false, InfoBeforeRetract = true;
     lib::WindowAnimator animator;
     shutdown::Engine engine;
     TForm1* form = nullptr;  // the main window once it exists

@@ -1,15 +1,17 @@
 #include "devices/drives.h"
 
+#include "app/device_view.h"
 #include "app/form1.h"
 #include "app/program_state.h"
 #include "hotkeys/device_hotkeys.h"
+#include "devices/device_page.h"
+#include "devices/device_store.h"
+#include "devices/device_table.h"
+#include "devices/mci.h"
+#include "devices/registration.h"
+#include "settings/registry_access.h"
 
 namespace devices {
-namespace {
-
-constexpr const char* kMciCdAudioKey = "System\\CurrentControlSet\\Control\\MediaResources\\mci\\cdaudio";
-
-}  // namespace
 
 std::string ListDrivesOfType(app::ProgramState& program, unsigned driveType) {
     std::string letters;
@@ -22,9 +24,36 @@ std::string ListDrivesOfType(app::ProgramState& program, unsigned driveType) {
     return letters;
 }
 
+void ListScsiTapes(app::ProgramState& program) {
+    program.ScsiTapeNames = {};
+    if (!app::IsNT(program.osKind)) return;
+    port::RegistryPort& registry = program.os.registry;
+    size_t found = 0;
+    for (int port = 0; port <= 7; ++port) {
+        const std::string portKey = "HARDWARE\\DEVICEMAP\\Scsi\\Scsi Port " + std::to_string(port);
+        // A port that is not there has no buses either.
+        if (!settings::KeyExists(registry, port::RegRoot::LocalMachine, portKey)) continue;
+        for (int bus = 0; bus <= 7; ++bus) {
+            for (int target = 0; target <= 6; ++target) {
+                const std::string unit = portKey + "\\Scsi Bus " + std::to_string(bus) + "\\Target Id " +
+                                         std::to_string(target) + "\\Logical Unit Id 0";
+                if (settings::ReadString(registry, port::RegRoot::LocalMachine, unit, "", "Type", "") !=
+                    "TapePeripheral") {
+                    continue;
+                }
+                std::string name =
+                    settings::ReadString(registry, port::RegRoot::LocalMachine, unit, "", "DeviceName", "");
+                if (!name.empty() && found < program.ScsiTapeNames.size())
+                    program.ScsiTapeNames[found++] = std::move(name);
+            }
+        }
+    }
+}
+
 void DetectDrives(app::ProgramState& program) {
     program.CdromLetters = ListDrivesOfType(program, port::kDriveCdrom);
     program.RemovableLetters = ListDrivesOfType(program, port::kDriveRemovable);
+    ListScsiTapes(program);
 }
 
 std::string ReadSavedMciDrive(app::ProgramState& program) {
@@ -40,18 +69,51 @@ std::string ReadSavedMciDrive(app::ProgramState& program) {
     return std::string(1, program.CdromLetters[index]) + ":";
 }
 
-// The device table, its menus and workers arrive with the removable-device subsystem; with no
-// devices registered there is nothing to refresh, wait for, restore or release. A rebuild
-// still chooses the hotkey combinations; with no device there is none to register.
+void RefreshDeviceList(app::TForm1& form) {
+    DeviceView view = app::MakeDeviceView(form);
+    RefreshDevicePage(view);
+}
+
+void RestoreMciCdDrive(app::TForm1& form) {
+    RestoreMciCdDrive(form.program);
+}
+
+void ReleaseDevices(app::TForm1& form) {
+    ClearDeviceTable(form.program.DeviceTable);
+}
+
+void BindDevices(app::TForm1& form) {
+    BindDevicePage([&form] { return app::MakeDeviceView(form); });
+}
+
+void LoadDeviceTable(app::TForm1& form) {
+    DeviceView view = app::MakeDeviceView(form);
+    LoadDeviceTable(view);
+}
+
+bool SaveDeviceTable(app::TForm1& form) {
+    return SaveDeviceTable(form.program);
+}
+
+void ResetDeviceTable(app::TForm1& form) {
+    WaitForDevices(form);
+    ClearDeviceTable(form.program.DeviceTable);
+    DeviceView view = app::MakeDeviceView(form);
+    RegisterDevices(view);
+}
+
+void RestoreDeviceRecords(app::TForm1& form, const std::vector<std::string>& records) {
+    DeviceView view = app::MakeDeviceView(form);
+    RestoreDeviceRecords(view, records);
+}
+
+// The device menus, the workers and "All, (if insert)" arrive with the eject and retract
+// workers and the device menus; until then no device is acted on, so there is nothing to wait
+// for or eject. A rebuild still chooses the hotkey combinations; no device gets a key yet.
 void RefreshDeviceMenus(app::TForm1& form) {
     hotkeys::RebuildDeviceHotkeys(form.Hotkeys(), false);
 }
-void RefreshDeviceList(app::TForm1&) {}
 void WaitForDevices(app::TForm1&) {}
-void RestoreMciCdDrive(app::TForm1&) {}
-void ReleaseDevices(app::TForm1& form) {
-    form.DeviceCount = 0;
-}
 void EjectAllIfInserted(app::TForm1&) {}
 
 }  // namespace devices

@@ -22,6 +22,30 @@ enum : std::uint32_t {
     kIoctlDiskLoadMedia = 0x0007480C
 };
 
+// MCI commands, flags, items, the CD audio device type and the errors the program meets.
+enum : std::uint32_t {
+    kMciOpen = 0x803,
+    kMciClose = 0x804,
+    kMciSet = 0x80D,
+    kMciStatus = 0x814,
+    kMciNotify = 0x1,
+    kMciOpenShareable = 0x100,
+    kMciOpenElement = 0x200,
+    kMciOpenTypeId = 0x1000,
+    kMciOpenType = 0x2000,
+    kMciSetDoorOpen = 0x100,
+    kMciSetDoorClosed = 0x200,
+    kMciStatusItem = 0x100,
+    kMciStatusMediaPresent = 5,
+    kMciStatusReady = 7,
+    kMciDevtypeCdAudio = 516,
+    kMciErrInvalidDeviceId = 257,
+    kMciErrUnrecognizedCommand = 261,
+    kMciErrInvalidDeviceName = 263,
+    kMciErrUnsupportedFunction = 274,
+    kMciErrDeviceNotInstalled = 306,
+};
+
 struct VolumeInfo {
     std::string label;
     std::uint32_t serial = 0;

@@ -1,6 +1,7 @@
 // LoadSettings: the registry into the controls, once at start-up.
 #include "app/form1.h"
 #include "app/dirs_view.h"
+#include "devices/drives.h"
 #include "app/method_list.h"
 #include "hotkeys/hotkeys_page.h"
 #include "dirs/dirs_page.h"
@@ -248,6 +249,7 @@ void LoadSettings(app::TForm1& form) {
     LoadTasksAndLog(form, r);
     LoadHotkeys(form, r);
     form.SpinEdit4.SetValue(r.Int("Controls", "BeeperValue", 20, 1, 59));
+    devices::LoadDeviceTable(form);
     hotkeys::UpdateDeviceHotkeyControls(form.Hotkeys());
     dirs::DirsView view = app::MakeDirsView(form);
     dirs::NormalizeDirList(view);

@@ -30,7 +30,7 @@ void TabSheet1_Default(app::TForm1& form) {
     hotkeys::ShowHeldShutdownLetter(form.Hotkeys());
     // The power-off way is learned again from scratch.
     WritePowerResult(form.os(), 0);
-    devices::WaitForDevices(form);
+    devices::ResetDeviceTable(form);
     lib::ShowInformation(
         form.os().dialogs,
         "INFORMATION:\r\rAll settings are now at their default values!\r\rPress [Save] to save "

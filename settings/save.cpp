@@ -2,6 +2,7 @@
 // Windows refuses (the error box has named it; the later values keep what they held).
 #include <charconv>
 #include "app/form1.h"
+#include "devices/drives.h"
 #include "settings/autostart.h"
 #include "settings/keys.h"
 #include "settings/registry_access.h"
@@ -37,6 +38,9 @@ class Writer {
     }
     void NumberText(std::string_view path, std::string_view section, std::string_view name, int value) {
         if (ok_) ok_ = WriteNumberText(os_, path, section, name, value);
+    }
+    void DeviceTable(app::TForm1& form) {
+        if (ok_) ok_ = devices::SaveDeviceTable(form);
     }
     void ProgramString(std::string_view section, std::string_view name, std::string_view value) {
         if (ok_) ok_ = WriteString(os_, RegRoot::CurrentUser, kProgramKey, section, name, value);
@@ -131,6 +135,8 @@ void SaveSettings(app::TForm1& form) {
     w.Bool("CPanel", "Global", form.CheckBox15.Checked());
     w.String("ExternalPrograms", "TextViewer", form.TextViewer);
     w.String("ExternalPrograms", "DirectoryViewer", form.DirectoryViewer);
+
+    w.DeviceTable(form);
 
     std::string dir = form.program.ProgramDir();
     if (!dir.empty() && dir.back() == '\\') dir.pop_back();

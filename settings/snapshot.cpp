@@ -1,6 +1,7 @@
 #include "settings/snapshot.h"
 
 #include "app/form1.h"
+#include "devices/drives.h"
 
 namespace settings {
 namespace {
@@ -91,6 +92,7 @@ void SnapshotSettings(app::TForm1& form) {
     s.enabled.clear();
     for (ui::Widget* control : Controls(form))
         s.enabled.push_back(control->Enabled());
+    s.deviceRecords = form.program.DeviceTable.Records();
 }
 
 void RestoreSettingsSnapshot(app::TForm1& form) {
@@ -116,6 +118,8 @@ void RestoreSettingsSnapshot(app::TForm1& form) {
     std::vector<ui::Widget*> controls = Controls(form);
     for (size_t i = 0; i < controls.size() && i < s.enabled.size(); ++i)
         controls[i]->SetEnabled(s.enabled[i]);
+    // Last: the delay field and "&Eject, if insert" above write into the selected record.
+    devices::RestoreDeviceRecords(form, s.deviceRecords);
     form.ApplyAutostart();
 }
 

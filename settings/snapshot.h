@@ -28,6 +28,7 @@ struct SettingsSnapshot {
     // The controls above enable one another as they change; their enabled states are kept too,
     // in the order of the fields above, so that the page looks as it did.
     std::vector<bool> enabled;
+    std::vector<std::string> deviceRecords;  // the device table
 };
 
 void SnapshotSettings(app::TForm1& form);

@@ -163,16 +163,16 @@ std::uint32_t SimDevices::MciSendCommand(std::uint32_t deviceId, std::uint32_t m
     std::lock_guard lock(mu_);
     char drive = 0;
     std::uint32_t result = Mci(deviceId, message, flags, params, drive);
-    mciCalls_.push_back(MciCall{message == kMciOpen && result == 0 ? params.deviceId : deviceId, message,
-                                flags, params.item, drive, result, loop_.IsMainThread()});
+    mciCalls_.push_back(MciCall{message == port::kMciOpen && result == 0 ? params.deviceId : deviceId,
+                                message, flags, params.item, drive, result, loop_.IsMainThread()});
     return result;
 }
 
 std::uint32_t SimDevices::Mci(std::uint32_t deviceId, std::uint32_t message, std::uint32_t flags,
                               port::MciParams& params, char& drive) {
-    if (message != kMciOpen) {
+    if (message != port::kMciOpen) {
         auto open = mciDevices_.find(deviceId);
-        if (open == mciDevices_.end()) return kMciErrInvalidDeviceId;
+        if (open == mciDevices_.end()) return port::kMciErrInvalidDeviceId;
         drive = open->second;
     }
     for (auto it = mciFailures_.begin(); it != mciFailures_.end(); ++it) {
@@ -183,36 +183,37 @@ std::uint32_t SimDevices::Mci(std::uint32_t deviceId, std::uint32_t message, std
     }
     const std::string door(1, drive);
     switch (message) {
-        case kMciOpen: {
-            if ((flags & kMciOpenElement) && !params.elementName.empty()) {
+        case port::kMciOpen: {
+            if ((flags & port::kMciOpenElement) && !params.elementName.empty()) {
                 drive = RootLetter(params.elementName);
-                if (!drive || files_.DriveType(drive) != port::kDriveCdrom) return kMciErrInvalidDeviceName;
+                if (!drive || files_.DriveType(drive) != port::kDriveCdrom)
+                    return port::kMciErrInvalidDeviceName;
             } else {
-                if (!(flags & kMciOpenTypeId) || params.deviceType != kMciDevtypeCdAudio)
-                    return kMciErrInvalidDeviceName;
+                if (!(flags & port::kMciOpenTypeId) || params.deviceType != port::kMciDevtypeCdAudio)
+                    return port::kMciErrInvalidDeviceName;
                 drive = DefaultCdDrive();
-                if (!drive) return kMciErrDeviceNotInstalled;
+                if (!drive) return port::kMciErrDeviceNotInstalled;
             }
             params.deviceId = nextMciId_++;
             mciDevices_[params.deviceId] = drive;
             return 0;
         }
-        case kMciSet:
-            if (flags & kMciSetDoorOpen) doorOpen_[door + ":"] = true;
-            if (flags & kMciSetDoorClosed) doorOpen_[door + ":"] = false;
+        case port::kMciSet:
+            if (flags & port::kMciSetDoorOpen) doorOpen_[door + ":"] = true;
+            if (flags & port::kMciSetDoorClosed) doorOpen_[door + ":"] = false;
             return 0;
-        case kMciStatus:
-            if (!(flags & kMciStatusItem)) return kMciErrUnsupportedFunction;
-            if (params.item != kMciStatusMediaPresent && params.item != kMciStatusReady) {
-                return kMciErrUnsupportedFunction;
+        case port::kMciStatus:
+            if (!(flags & port::kMciStatusItem)) return port::kMciErrUnsupportedFunction;
+            if (params.item != port::kMciStatusMediaPresent && params.item != port::kMciStatusReady) {
+                return port::kMciErrUnsupportedFunction;
             }
             params.returnValue = MediumIn(door + ":") ? 1 : 0;
             return 0;
-        case kMciClose:
+        case port::kMciClose:
             mciDevices_.erase(deviceId);
             return 0;
         default:
-            return kMciErrUnrecognizedCommand;
+            return port::kMciErrUnrecognizedCommand;
     }
 }
 

@@ -28,29 +28,6 @@ class SimFiles;
 class SimLoop;
 class SimRegistry;
 
-enum : std::uint32_t {
-    kMciOpen = 0x803,
-    kMciClose = 0x804,
-    kMciSet = 0x80D,
-    kMciStatus = 0x814,
-    kMciNotify = 0x1,
-    kMciOpenShareable = 0x100,
-    kMciOpenElement = 0x200,
-    kMciOpenTypeId = 0x1000,
-    kMciOpenType = 0x2000,
-    kMciSetDoorOpen = 0x100,
-    kMciSetDoorClosed = 0x200,
-    kMciStatusItem = 0x100,
-    kMciStatusMediaPresent = 5,
-    kMciStatusReady = 7,
-    kMciDevtypeCdAudio = 516,
-    kMciErrInvalidDeviceId = 257,
-    kMciErrUnrecognizedCommand = 261,
-    kMciErrInvalidDeviceName = 263,
-    kMciErrUnsupportedFunction = 274,
-    kMciErrDeviceNotInstalled = 306,
-};
-
 struct IoctlCall {
     std::string device;  // "E:" or the unit's name, upper case
     std::uint32_t code = 0;

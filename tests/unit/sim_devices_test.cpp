@@ -7,7 +7,7 @@ namespace {
 
 port::MciParams OpenCdAudio() {
     port::MciParams p;
-    p.deviceType = sim::kMciDevtypeCdAudio;
+    p.deviceType = port::kMciDevtypeCdAudio;
     return p;
 }
 
@@ -45,55 +45,56 @@ TEST(SimDevices, TheMciCdAudioDeviceWorksOnTheRegistryDefaultDrive) {
 
     port::MciParams p = OpenCdAudio();
     const std::uint32_t openFlags =
-        sim::kMciOpenType | sim::kMciOpenTypeId | sim::kMciOpenShareable | sim::kMciNotify;
-    ASSERT_EQ(m.devices.MciSendCommand(0, sim::kMciOpen, openFlags, p), 0u);
-    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciSet, sim::kMciSetDoorOpen | sim::kMciNotify, p),
-              0u);
-    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciClose, sim::kMciNotify, p), 0u);
+        port::kMciOpenType | port::kMciOpenTypeId | port::kMciOpenShareable | port::kMciNotify;
+    ASSERT_EQ(m.devices.MciSendCommand(0, port::kMciOpen, openFlags, p), 0u);
+    ASSERT_EQ(
+        m.devices.MciSendCommand(p.deviceId, port::kMciSet, port::kMciSetDoorOpen | port::kMciNotify, p), 0u);
+    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, port::kMciClose, port::kMciNotify, p), 0u);
     EXPECT_TRUE(m.devices.DoorOpen("D:"));
     EXPECT_FALSE(m.devices.DoorOpen("E:"));
 
     // Switching the default first makes the next device work on E:.
     m.SetMciDefaultDrive(1);
     p = OpenCdAudio();
-    ASSERT_EQ(m.devices.MciSendCommand(0, sim::kMciOpen, openFlags, p), 0u);
-    p.item = sim::kMciStatusMediaPresent;
-    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciStatus, sim::kMciStatusItem | sim::kMciNotify, p),
-              0u);
+    ASSERT_EQ(m.devices.MciSendCommand(0, port::kMciOpen, openFlags, p), 0u);
+    p.item = port::kMciStatusMediaPresent;
+    ASSERT_EQ(
+        m.devices.MciSendCommand(p.deviceId, port::kMciStatus, port::kMciStatusItem | port::kMciNotify, p),
+        0u);
     EXPECT_EQ(p.returnValue, 1u);
-    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciSet, sim::kMciSetDoorOpen, p), 0u);
-    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciStatus, sim::kMciStatusItem, p), 0u);
+    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, port::kMciSet, port::kMciSetDoorOpen, p), 0u);
+    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, port::kMciStatus, port::kMciStatusItem, p), 0u);
     EXPECT_EQ(p.returnValue, 0u);  // an open tray shows no medium
-    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciSet, sim::kMciSetDoorClosed, p), 0u);
+    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, port::kMciSet, port::kMciSetDoorClosed, p), 0u);
     EXPECT_FALSE(m.devices.DoorOpen("E:"));
     EXPECT_EQ(m.devices.OpenMciDevices(), 1);
-    m.devices.MciSendCommand(p.deviceId, sim::kMciClose, 0, p);
+    m.devices.MciSendCommand(p.deviceId, port::kMciClose, 0, p);
     EXPECT_EQ(m.devices.OpenMciDevices(), 0);
 
     auto calls = m.devices.MciCalls();
     ASSERT_EQ(calls.size(), 9u);
     EXPECT_EQ(calls[0].drive, 'D');
     EXPECT_EQ(calls[3].drive, 'E');
-    EXPECT_EQ(calls[4].item, sim::kMciStatusMediaPresent);
+    EXPECT_EQ(calls[4].item, port::kMciStatusMediaPresent);
     EXPECT_TRUE(calls[4].mainThread);
-    EXPECT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciSet, sim::kMciSetDoorOpen, p),
-              sim::kMciErrInvalidDeviceId);
+    EXPECT_EQ(m.devices.MciSendCommand(p.deviceId, port::kMciSet, port::kMciSetDoorOpen, p),
+              port::kMciErrInvalidDeviceId);
 }
 
 TEST(SimDevices, MciFailuresAndErrorTextsAreScripted) {
     sim::Machine m;
     port::MciParams p = OpenCdAudio();
-    EXPECT_EQ(m.devices.MciSendCommand(0, sim::kMciOpen, sim::kMciOpenType | sim::kMciOpenTypeId, p),
-              sim::kMciErrDeviceNotInstalled);  // no CD-ROM drive at all
+    EXPECT_EQ(m.devices.MciSendCommand(0, port::kMciOpen, port::kMciOpenType | port::kMciOpenTypeId, p),
+              port::kMciErrDeviceNotInstalled);  // no CD-ROM drive at all
     m.AddCdrom('E', false);
-    m.devices.FailMci(sim::kMciSet, 262);
+    m.devices.FailMci(port::kMciSet, 262);
     m.devices.SetMciErrorText(262, "There is a problem with your media device.   ");
-    ASSERT_EQ(m.devices.MciSendCommand(0, sim::kMciOpen, sim::kMciOpenType | sim::kMciOpenTypeId, p), 0u);
-    EXPECT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciSet, sim::kMciSetDoorOpen, p), 262u);
-    EXPECT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciSet, sim::kMciSetDoorOpen, p), 0u);
+    ASSERT_EQ(m.devices.MciSendCommand(0, port::kMciOpen, port::kMciOpenType | port::kMciOpenTypeId, p), 0u);
+    EXPECT_EQ(m.devices.MciSendCommand(p.deviceId, port::kMciSet, port::kMciSetDoorOpen, p), 262u);
+    EXPECT_EQ(m.devices.MciSendCommand(p.deviceId, port::kMciSet, port::kMciSetDoorOpen, p), 0u);
     EXPECT_EQ(m.devices.MciErrorString(262), "There is a problem with your media device.   ");
-    p.item = sim::kMciStatusReady;
-    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, sim::kMciStatus, sim::kMciStatusItem, p), 0u);
+    p.item = port::kMciStatusReady;
+    ASSERT_EQ(m.devices.MciSendCommand(p.deviceId, port::kMciStatus, port::kMciStatusItem, p), 0u);
     EXPECT_EQ(p.returnValue, 0u);
 }
 

@@ -1,0 +1,39 @@
+#include "app/device_view.h"
+
+#include "app/form1.h"
+#include "devices/drives.h"
+#include "hotkeys/hotkeys_page.h"
+
+namespace app {
+namespace {
+
+constexpr int kWatchdogsTab = 3;
+constexpr int kDevicePage = 3;
+
+}  // namespace
+
+bool DevicePageShown(const TForm1& form) {
+    return form.NotebookShowing() && form.PageControl1.ActivePageIndex() == kWatchdogsTab &&
+           form.RememberedSubPage(kWatchdogsTab) == kDevicePage;
+}
+
+devices::DeviceView MakeDeviceView(TForm1& form) {
+    return devices::DeviceView{form.program,
+                               form.CheckListBox1,
+                               form.Image1,
+                               form.Image2,
+                               form.CheckBox17,
+                               form.Label14,
+                               form.SpinEdit2,
+                               form.Label2,
+                               form.SpeedButton8,
+                               form.Label15,
+                               form.StatusBar2,
+                               form.CheckBox19,
+                               form.CheckBox18,
+                               [&form] { return DevicePageShown(form); },
+                               [&form] { devices::WaitForDevices(form); },
+                               [&form] { hotkeys::UpdateDeviceHotkeyControls(form.Hotkeys()); }};
+}
+
+}  // namespace app
