@@ -6,12 +6,17 @@
 #include "app/notebook.h"
 #include "app/program_state.h"
 #include "hotkeys/hotkey_view.h"
+#include "timers/countdown_core.h"
 #include "tray/xk_tray95.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
 
+namespace app {}  // namespace app
+namespace timers {
+struct TimerView;
+}
 namespace app {
 
 class TForm1 : public ui::Form, public Notebook {
@@ -62,6 +67,9 @@ class TForm1 : public ui::Form, public Notebook {
     std::uint8_t PendingMethodCode = 0;
     int PreviousMethodIndex = 0;
     bool CountdownRunning = false;
+    // The start-up countdown keeps the window hidden (the invisible-start option).
+    bool InvisibleStart = false;
+    timers::Countdown Countdown;
     bool MainActionGate = true;
     bool TrayIconActive = false;     // the tray icon is shown
     bool TrayIconWasActive = false;  // remembered at the end of start-up
@@ -97,6 +105,10 @@ class TForm1 : public ui::Form, public Notebook {
     void ApplyAutostart();
     // The start-up countdown's warning was declined: "&Run at Start" goes off at once.
     void DeclineStartupCountdown();
+
+    // What the countdown and the Timers page work on; the handlers of the timer controls.
+    timers::TimerView TimersView();
+    void BindTimers();
 
     // Event handlers.
     void AppMessage(const port::Message& msg, bool& handled);

@@ -86,10 +86,10 @@ void TForm1::FormKeyDown(ui::Key& key, ui::ShiftState shift) {
         case ui::kVkEscape:
         case 'S':
             if (SpeedButton1.Visible() && SpeedButton1.Enabled() && !SpeedButton1.Down())
-                timers::StopCountdown(*this);
+                timers::SpeedButton1Click(TimersView());
             break;
         case 'P':
-            if (SpeedButton2.Visible() && SpeedButton2.Enabled()) timers::TogglePause(*this);
+            if (SpeedButton2.Visible() && SpeedButton2.Enabled()) SpeedButton2.Click();
             break;
         default:
             if (key >= '1' && key <= '9') {

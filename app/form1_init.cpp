@@ -38,6 +38,7 @@ void TForm1::PrepareMainWindow() {
     ComboBox5.SetItemIndex(0);
 
     BindNotebook();
+    BindTimers();
 
     HiddenStart = true;
     MainActionGate = true;
@@ -81,14 +82,18 @@ void TForm1::InitForm1() {
     }
     SetBounds(WindowLeft, WindowTop, Width(), Height());
 
-    timers::SyncTrackBar(*this);
+    if (RadioButton1.Checked()) {
+        timers::SyncTrackBarFromTime(TimersView());
+    } else {
+        timers::SyncTrackBarFromSeconds(TimersView());
+    }
     TrackBar1.SetHint(RadioButton1.Checked()
                           ? " Set >Shut down at< intervals.\r One interval represents 5 min."
                           : " Set >Shut down in< intervals.\r One interval represents 1 hour.");
     if (CheckBox4.Checked()) {
-        timers::ShowTimerControls(*this);
+        timers::ShowTimerControls(TimersView());
     } else {
-        timers::DisableTimerInputs(*this);
+        timers::EnableTimerInputs(TimersView(), false);
     }
 
     if (IsWin9x(program.osKind)) {
@@ -111,7 +116,7 @@ void TForm1::InitForm1() {
     const std::string first = program.FirstParameter();
     const bool trayCapable = program.osKind == osNT4 || IsWin9x(program.osKind);
     if (CheckBox10.Checked() && trayCapable && first != "/Q" && first != "/S") tray::MoveToTray(*this, false);
-    timers::AutoStartCountdown(*this);
+    timers::AutoStartCountdown(TimersView());
 
     if (first == "/S") {
         starting_ = true;

@@ -24,10 +24,7 @@ void TForm1::Exit_Choice() {
     if (TrayIconActive) tray::ShowArmedTrayMenu(*this);
 
     if (!CheckBox4.Checked()) {
-        program.engine.ExecuteAction(code);
-        if (code == shutdown::METHOD_ASK && engine.askResult == 1 && !program.ended) {
-            program.engine.ExecuteAction(engine.pendingAskChoice);
-        }
+        program.engine.ExecuteActionWithChoice(code);
         return;
     }
     if (!CheckBox12.Checked() && HiddenStart) {
@@ -41,8 +38,8 @@ void TForm1::Exit_Choice() {
         }
     }
     HiddenStart = false;
-    timers::StartCountdown(*this);
-    timers::ResumeCountdown(*this);
+    timers::StartCountdown(TimersView());
+    timers::ResumeCountdown(TimersView());
     CountdownRunning = true;
 }
 
@@ -50,7 +47,7 @@ void TForm1::ComboBox1_Changed() {
     tray::UpdateTrayMenu(*this);
     UpdateStatusLabel(*this);
     CheckForceSelection();
-    if (!timers::CheckStartupSafety(*this)) DeclineStartupCountdown();
+    if (!timers::CheckStartupSafety(TimersView())) DeclineStartupCountdown();
     PreviousMethodIndex = ComboBox1.ItemIndex();
     if (Button1.Showing() && Button1.Enabled()) Button1.SetFocus();
 }

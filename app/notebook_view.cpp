@@ -232,13 +232,13 @@ void TForm1::CloseSettingsPanel() {
 
 void TForm1::OpenSettingsNotebook(int tab) {
     if (wiping_) return;
-    if (CountdownRunning) timers::StopCountdown(*this);
+    if (CountdownRunning) timers::StopCountdown(TimersView());
     if (TrayIconActive) tray::ShowFromTray(*this);
     ComboBox1.SetEnabled(false);
     ComboBox1.SetVisible(false);
     PageControl1.SetActivePageIndex(tab);
     if (!NotebookShowing()) settings::SnapshotSettings(*this);
-    if (CheckBox4.Checked()) timers::HideTimerControls(*this);
+    if (CheckBox4.Checked()) timers::HideTimerControls(TimersView());
     ShowSettingsPanel();
 }
 

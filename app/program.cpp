@@ -57,7 +57,7 @@ bool Program::Start() {
     program.form = form_.get();
     form_->Realize(os.ui);
     form_->InitForm1();
-    if (!form_->MainWindowAway && !program.application.Terminated()) form_->Show();
+    if (!form_->MainWindowAway && !form_->InvisibleStart && !program.application.Terminated()) form_->Show();
     return true;
 }
 

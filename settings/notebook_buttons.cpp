@@ -12,7 +12,7 @@ namespace settings {
 void TabSheet1_Save(app::TForm1& form) {
     form.CloseSettingsPanel();
     SaveSettings(form);  // the autostart value too: written once, so a refusal shows one box
-    if (form.CheckBox4.Checked()) timers::ShowTimerControls(form);
+    if (form.CheckBox4.Checked()) timers::ShowTimerControls(form.TimersView());
     form.BitBtn3.SetEnabled(true);
     if (form.Button1.Visible() && form.Button1.Enabled()) form.Button1.SetFocus();
     if (form.CheckBox1.Checked()) {
@@ -41,7 +41,7 @@ void TabSheet1_Cancel(app::TForm1& form) {
     form.CloseSettingsPanel();
     RestoreSettingsSnapshot(form);
     hotkeys::ShutdownHotkeyRestored(form.Hotkeys());
-    if (form.CheckBox4.Checked()) timers::ShowTimerControls(form);
+    if (form.CheckBox4.Checked()) timers::ShowTimerControls(form.TimersView());
     if (!form.SpeedButton2.Down()) {
         form.Button1.SetVisible(true);
         form.Button1.SetEnabled(true);

@@ -60,6 +60,11 @@ void Engine::RunWatchdogTasks(int code, int& localState) {
     if (form && form->CheckBox6.Checked()) InitLocalDrives(program_);
 }
 
+void Engine::ExecuteActionWithChoice(int code) {
+    ExecuteAction(code);
+    if (code == METHOD_ASK && state.askResult == 1 && !program_.ended) ExecuteAction(state.pendingAskChoice);
+}
+
 void Engine::ExecuteAction(int code) {
     if (code == -1) return;
     port::Platform& os = program_.os;
@@ -82,7 +87,7 @@ void Engine::ExecuteAction(int code) {
                 form->Show();
                 os.taskbar.ShowWindow(program_.application.Handle(), port::kSwShowNormal);
                 if (form->CheckBox10.Checked()) tray::MoveToTray(*form, false);
-                timers::AutoStartCountdown(*form);
+                timers::AutoStartCountdown(form->TimersView());
             }
             return;
         }
@@ -119,7 +124,7 @@ void Engine::ExecuteAction(int code) {
                 state.pendingAskChoice = outcome.chosenCode;
             } else {
                 if (outcome.openSettings) os.taskbar.ShowWindow(program_.application.Handle(), port::kSwShow);
-                if (form) timers::StopCountdown(*form);
+                if (form) timers::StopCountdown(form->TimersView());
                 state.pendingAskChoice = 0;
                 state.askResult = 2;
             }
@@ -127,7 +132,7 @@ void Engine::ExecuteAction(int code) {
             break;
         }
         case METHOD_NT_CONSOLE:
-            if (form) timers::StopCountdown(*form);
+            if (form) timers::StopCountdown(form->TimersView());
             eventlog::WriteShutdownLogEntry(program_);
             StartDosMode();
             if (form) form->PendingMethodCode = 0;
@@ -241,7 +246,7 @@ void Engine::HideForShutdown() {
     port::Platform& os = program_.os;
     app::TForm1* form = Form();
     if (form) {
-        timers::StopCountdown(*form);
+        timers::StopCountdown(form->TimersView());
         const bool animated = form->CheckBox14.Checked();
         if ((!form->Visible() || form->State() == ui::WindowState::Minimized) && animated) {
             form->SetState(ui::WindowState::Normal);

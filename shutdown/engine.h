@@ -28,6 +28,8 @@ class Engine {
 
     // A method from the window session; -1 does nothing.
     void ExecuteAction(int code);
+    // ExecuteAction, then the method chosen in the ask dialog when it was code 22 and confirmed.
+    void ExecuteActionWithChoice(int code);
     // Command-line method 0..8; false when the program goes on (a /SAFE question was declined,
     // or the method does not exist on this system).
     bool ExecuteCommandLineMethod(std::uint8_t method);

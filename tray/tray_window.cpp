@@ -12,6 +12,11 @@ void UpdateTrayMenu(app::TForm1&) {}
 void ShowArmedTrayMenu(app::TForm1&) {}
 void ShowFromTray(app::TForm1&) {}
 void TimerWindowMenu(app::TForm1&) {}
+void ShowCountingTrayItems(app::TForm1&, bool) {}
+void ShowStoppedTrayItems(app::TForm1&, bool) {}
+void CheckPauseItem(app::TForm1&, bool) {}
+void SetTrayHint(app::TForm1&, const std::string&) {}
+void RestoreFromTray(app::TForm1&) {}
 void LockTrayMenu(app::TForm1& form) {
     form.MainActionGate = false;
 }

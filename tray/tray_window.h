@@ -1,6 +1,7 @@
 #pragma once
 // The main window's life in the notification area.
 #include <cstdint>
+#include <string>
 
 namespace app {
 class TForm1;
@@ -22,6 +23,17 @@ void LockTrayMenu(app::TForm1& form);
 void UnlockTrayMenu(app::TForm1& form);
 // Puts the timer window's items into the system menu.
 void TimerWindowMenu(app::TForm1& form);
+// The timer items while a countdown counts: "&Timer Options" and "Timer &Window" shown and
+// enabled, the default item disabled, "&Pause" unchecked; "&Move to TaskBar" enabled when
+// moveToTaskBar (the window is not minimised to the taskbar).
+void ShowCountingTrayItems(app::TForm1& form, bool moveToTaskBar);
+// The timer items after a stop: the default item enabled, "&Timer Options" shown but disabled,
+// "Timer &Window" shown and enabled, "&Pause" unchecked.
+void ShowStoppedTrayItems(app::TForm1& form, bool moveToTaskBar);
+void CheckPauseItem(app::TForm1& form, bool checked);
+void SetTrayHint(app::TForm1& form, const std::string& hint);
+// The window of an invisible start comes back through the tray icon.
+void RestoreFromTray(app::TForm1& form);
 // Puts the window's system menu back after the timer window changed it.
 void RestoreSystemMenu(app::TForm1& form);
 

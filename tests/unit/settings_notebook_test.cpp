@@ -55,6 +55,8 @@ class SettingsNotebookTest : public SettingsTest {
         SetDword("Timer1", "Radio1", 1);
         SetDword("Timer1", "UpDown1", 22);
         SetDword("Timer1", "Edit1", 900);
+        // The start-up countdown shows its window, so that the window can take the focus.
+        SetDword("Controls", "InvisibleWindow", 0);
         SetDword("Controls", "Center", 0);
         SetDword("Window", "Top", 10);
         SetDword("Window", "Left", 20);

@@ -65,11 +65,12 @@ TEST_F(SettingsSaveTest, SaveThenLoadRestoresEveryControl) {
     f.CheckBox12.SetEnabled(true);
     f.CheckBox12.SetChecked(true);
     f.CheckBox2.SetChecked(false);
+    // Typing the seconds selects "in"; "at" is chosen afterwards.
+    f.Edit2.SetText("3600");
     f.RadioButton1.SetChecked(true);
     f.UpDown2.SetPosition(13);
     f.UpDown3.SetPosition(5);
     f.UpDown4.SetPosition(59);
-    f.Edit2.SetText("3600");
     f.Edit1.SetText("C:\\TOOLS\\BACKUP.EXE /Q");
     f.CheckBox5.SetChecked(true);
     f.CheckBox13.SetChecked(true);
