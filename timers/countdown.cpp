@@ -2,6 +2,7 @@
 
 #include "app/method_list.h"
 #include "lib/messages.h"
+#include "lib/version.h"
 #include "shutdown/engine.h"
 #include "shutdown/methods.h"
 #include "timers/timer_fields.h"
@@ -11,7 +12,6 @@ namespace timers {
 namespace {
 
 constexpr const char* kCaption = "Ravelin";
-constexpr const char* kTitle = "Ravelin v3.31";
 
 port::WindowId WindowOf(const TimerView& v) {
     return v.window.GetPeer() ? v.window.GetPeer()->Native() : 0;
@@ -81,6 +81,8 @@ void PauseCountdown(const TimerView& v) {
 
 void StopCountdown(const TimerView& v) {
     v.ActivatedFromTray = false;
+    // Nothing keeps the window hidden once no countdown runs ("/S" opens the notebook).
+    v.InvisibleStart = false;
     v.Timer1.SetEnabled(false);
     v.CountdownRunning = false;
     v.ProgressBar1.SetPosition(v.ProgressBar1.Min());
@@ -99,7 +101,7 @@ void StopCountdown(const TimerView& v) {
         tray::ShowStoppedTrayItems(v.form, !v.MinimizedToTaskBar);
     }
     v.window.SetCaption(kCaption);
-    v.application.SetTitle(kTitle);
+    v.application.SetTitle(lib::kProgramTitle);
 }
 
 void Timer1Timer(const TimerView& v) {
