@@ -41,10 +41,13 @@ LaunchResult LaunchFile(port::Platform& os, const std::string& file, const std::
     std::string directory = lib::FolderOf(file);
     std::string params = parameters;
     // Parameters that name a document run in the document's folder with its bare name. The
-    // name is passed whole: cutting it to an 8.3 length would open another file.
+    // name is passed whole: cutting it to an 8.3 length would open another file. Parameters
+    // whose folder part is no folder ("/AUTO C:\DATA\LIST.TXT") are options, passed as they are.
     if (params.find('.') != std::string::npos && (params.empty() || params.back() != '\\')) {
         std::string documentFolder = lib::FolderOf(params);
-        if (!documentFolder.empty()) {
+        const std::uint32_t attributes =
+            documentFolder.empty() ? port::kInvalidAttributes : os.files.GetFileAttributes(documentFolder);
+        if (attributes != port::kInvalidAttributes && (attributes & port::kAttrDirectory)) {
             directory = documentFolder;
             params = lib::FileNameOf(params);
         }

@@ -510,6 +510,7 @@ TEST_F(EngineTest, ForceLabelIsBlankWithTheTimerAndEmptyOnNt) {
 
 TEST_F(EngineTest, LaunchFileRules) {
     Start();
+    machine.files.AddDirectory("C:\\DOCS");
     shutdown::LaunchFile(platform, "C:\\APPS\\EDIT.EXE", "C:\\DOCS\\LETTER.TXT", "print",
                          port::kSwShowNormal);
     shutdown::LaunchFile(platform, "C:\\APPS\\EDIT.EXE", "/x", "edit", port::kSwShowNormal);
