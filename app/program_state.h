@@ -8,6 +8,7 @@
 #include "lib/animation.h"
 #include "ports/platform.h"
 #include "shutdown/engine.h"
+#include "shutdown/watchdog.h"
 #include "ui/application.h"
 
 namespace app {
@@ -20,7 +21,8 @@ struct ProgramState {
           application(platform.loop, platform.ui),
           params(platform.system.CommandLine()),
           osKind(GetOsKind(platform.system.GetVersionEx())),
-          engine(*this) {}
+          engine(*this),
+          watchdog(shutdown::InitialWatchdogState(params)) {}
 
     port::Platform& os;
     ui::Application application;
@@ -38,6 +40,7 @@ struct ProgramState {
     bool AskBeforeEject = false, InfoBeforeRetract = true;
     lib::WindowAnimator animator;
     shutdown::Engine engine;
+    shutdown::WatchdogRunState watchdog;
     TForm1* form = nullptr;  // the main window once it exists
     // The engine ended the program: nothing may be saved or released a second time.
     bool ended = false;

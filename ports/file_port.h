@@ -40,6 +40,10 @@ class FilePort {
     virtual bool ReadFile(const std::string& path, std::string& bytes) = 0;
     virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;   // create or truncate
     virtual bool AppendFile(const std::string& path, const std::string& bytes) = 0;  // create if missing
+    // Creates a new file (an existing one is never opened), writes the bytes and flushes them to
+    // the disk before closing. False when a step failed; created then tells whether the file was
+    // made, and is left for the caller to delete.
+    virtual bool WriteNewFileFlushed(const std::string& path, const std::string& bytes, bool& created) = 0;
     // Free bytes available to the caller on the drive of root ("C:\"); false when unknown.
     virtual bool GetDiskFreeSpace(const std::string& root, std::uint64_t& freeBytes) = 0;
     virtual std::string GetCurrentDirectory() = 0;

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/method_list.h"
 #include "app/program_state.h"
+#include "app/watchdog_views.h"
 #include "devices/drives.h"
 #include "dirs/empty_dirs.h"
 #include "hotkeys/shutdown_hotkey.h"
@@ -54,10 +55,17 @@ void Engine::SaveStep() {
 
 void Engine::RunWatchdogTasks(int code, int& localState) {
     app::TForm1* form = Form();
-    if (form && form->CheckBox5.Checked()) RunWatchdogApplication(program_, localState);
+    if (form && form->CheckBox5.Checked()) {
+        WatchdogView view = app::MakeWatchdogView(*form);
+        RunWatchdogApplication(view, kWatchdogRun, localState, code);
+        // A cancelled or failed start abandons the whole request: nothing else of it may happen.
+        if (localState != 1 || program_.ended) return;
+    }
     dirs::EmptyDirectoriesNow(program_);
+    if (program_.ended) return;
     if (code != METHOD_NT_CONSOLE && form) devices::EjectAllIfInserted(*form);
-    if (form && form->CheckBox6.Checked()) InitLocalDrives(program_);
+    if (program_.ended) return;
+    if (form && form->CheckBox6.Checked()) InitLocalDrives(program_.os);
 }
 
 void Engine::ExecuteActionWithChoice(int code) {
@@ -75,6 +83,7 @@ void Engine::ExecuteAction(int code) {
     state.askResult = 2;
     int localState = 1;
     if (code != METHOD_ASK && state.pendingAskChoice < 0) RunWatchdogTasks(code, localState);
+    if (program_.ended) return;
 
     if (code < 20 && localState == 1) {
         if (!form || !form->CheckBox5.Checked()) HideForShutdown();

@@ -104,10 +104,10 @@ void Engine::RelaunchSelf() {
     port::Platform& os = program_.os;
     app::TForm1* form = Form();
     std::string parameters = "/Q";
-    if (form && form->CheckBox13.Checked()) {
+    if (program_.watchdog.noWarning) {
         std::uint32_t wait = cmdline::FindOption(program_.params, "/NOMESSAGE").found
                                  ? cmdline::NoMessageWait(program_.params)
-                                 : static_cast<std::uint32_t>(form->UpDown1.Position() + 32768);
+                                 : static_cast<std::uint32_t>(form ? form->UpDown1.Position() + 32768 : 0);
         parameters = "/Q /NOMESSAGE:" + std::to_string(wait);
     }
     // The copy must not find this instance's marker.

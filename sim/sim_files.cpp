@@ -465,6 +465,22 @@ bool SimFiles::AppendFile(const std::string& path, const std::string& bytes) {
     return WriteBytes(path, bytes, true);
 }
 
+bool SimFiles::WriteNewFileFlushed(const std::string& path, const std::string& bytes, bool& created) {
+    created = false;
+    std::uint32_t error = 0;
+    Path parsed;
+    if (Parse(path, parsed, error) && !parsed.parts.empty()) {
+        if (Node* parent = Parent(parsed, error); parent && parent->Child(parsed.parts.back())) {
+            return Done(FileOp::Write, path, {}, kErrFileExists);
+        }
+    }
+    if (!WriteBytes(path, {}, false)) return false;
+    created = true;
+    if (!WriteBytes(path, bytes, true)) return false;
+    if (Injected(FileOp::Flush, path, {}, error)) return Done(FileOp::Flush, path, {}, error);
+    return Done(FileOp::Flush, path, {}, 0);
+}
+
 bool SimFiles::GetDiskFreeSpace(const std::string& root, std::uint64_t& freeBytes) {
     std::uint32_t error = 0;
     Path parsed;

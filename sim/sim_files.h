@@ -38,7 +38,8 @@ enum class FileOp {
     Copy,
     Move,
     Read,
-    Write,  // WriteFile and AppendFile
+    Write,  // WriteFile, AppendFile, and the creation and writing of WriteNewFileFlushed
+    Flush,  // the bytes of WriteNewFileFlushed reached the disk
     FreeSpace,
     SetCurrentDirectory,
 };
@@ -68,6 +69,9 @@ class SimFiles : public port::FilePort {
     bool ReadFile(const std::string& path, std::string& bytes) override;
     bool WriteFile(const std::string& path, const std::string& bytes) override;
     bool AppendFile(const std::string& path, const std::string& bytes) override;
+    // Fails with ERROR_FILE_EXISTS for an existing path; records the creation and the bytes as
+    // Write calls and the flush as a Flush call.
+    bool WriteNewFileFlushed(const std::string& path, const std::string& bytes, bool& created) override;
     bool GetDiskFreeSpace(const std::string& root, std::uint64_t& freeBytes) override;
     std::string GetCurrentDirectory() override;
     std::string GetFullPathName(const std::string& path) override;

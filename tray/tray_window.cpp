@@ -23,6 +23,9 @@ void LockTrayMenu(app::TForm1& form) {
 void UnlockTrayMenu(app::TForm1& form) {
     form.MainActionGate = true;
 }
+void SetTrayIconActive(app::TForm1& form, bool active) {
+    form.TrayIconActive = active;
+}
 void RestoreSystemMenu(app::TForm1& form) {
     form.os().taskbar.GetSystemMenu(form.GetPeer() ? form.GetPeer()->Native() : 0, true);
     form.SystemMenuChanged = false;

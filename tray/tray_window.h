@@ -36,5 +36,8 @@ void SetTrayHint(app::TForm1& form, const std::string& hint);
 void RestoreFromTray(app::TForm1& form);
 // Puts the window's system menu back after the timer window changed it.
 void RestoreSystemMenu(app::TForm1& form);
+// The icon leaves the notification area while another program or a question has the user's
+// attention, and comes back afterwards.
+void SetTrayIconActive(app::TForm1& form, bool active);
 
 }  // namespace tray

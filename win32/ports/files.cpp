@@ -119,6 +119,24 @@ bool Win32Files::AppendFile(const std::string& path, const std::string& bytes) {
     return WriteBytes(path, bytes, true);
 }
 
+bool Win32Files::WriteNewFileFlushed(const std::string& path, const std::string& bytes, bool& created) {
+    created = false;
+    OwnedHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return Failed();
+    created = true;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        if (!::WriteFile(file.Get(), bytes.data() + done, want, &written, nullptr) || written == 0)
+            return Failed();
+        done += written;
+    }
+    // Without it the bytes may sit in the cache and the disk never spins.
+    return Check(::FlushFileBuffers(file.Get()));
+}
+
 bool Win32Files::GetDiskFreeSpace(const std::string& root, std::uint64_t& freeBytes) {
     std::wstring wroot = Widen(root);
     // The Ex form (Windows 95 OSR2 and later) is the only one right beyond 2 GB.

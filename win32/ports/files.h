@@ -25,6 +25,7 @@ class Win32Files final : public port::FilePort {
     bool ReadFile(const std::string& path, std::string& bytes) override;
     bool WriteFile(const std::string& path, const std::string& bytes) override;
     bool AppendFile(const std::string& path, const std::string& bytes) override;
+    bool WriteNewFileFlushed(const std::string& path, const std::string& bytes, bool& created) override;
     bool GetDiskFreeSpace(const std::string& root, std::uint64_t& freeBytes) override;
     std::string GetCurrentDirectory() override;
     std::string GetFullPathName(const std::string& path) override;
