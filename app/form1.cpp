@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/method_list.h"
+#include "app/watchdog_views.h"
 #include "cmdline/command_line.h"
 #include "devices/drives.h"
 #include "hotkeys/shutdown_hotkey.h"
@@ -57,7 +58,8 @@ TForm1::TForm1(ProgramState& state)
       Help2(&PopupMenu2, "Help2", "Context sensitive &Help...", ui::Ctrl('H')),
       CommandlineOptions1(&PopupMenu2, "CommandlineOptions1", "&Commandline Options..."),
       Exit1(&PopupMenu2, "Exit1", "E&xit", ui::Ctrl('X')),
-      XKTrayIcon951(*this, state.os, state.application) {
+      XKTrayIcon951(*this, state.os, state.application),
+      WatchdogPage1(MakeWatchdogPageView(*this)) {
     BuildMainView();
     BuildMenus();
 }

@@ -6,6 +6,7 @@
 #include "app/notebook.h"
 #include "app/program_state.h"
 #include "hotkeys/hotkey_view.h"
+#include "shutdown/watchdog_page.h"
 #include "timers/countdown_core.h"
 #include "tray/xk_tray95.h"
 #include "ui/controls.h"
@@ -61,6 +62,8 @@ class TForm1 : public ui::Form, public Notebook {
 
     // The notification-area icon; inactive until the window goes to the tray.
     tray::TXKTrayIcon95 XKTrayIcon951;
+    // The handlers of the "Run & Init" page.
+    shutdown::WatchdogPage WatchdogPage1;
 
     // Program-wide window state.
     bool HiddenStart = true;

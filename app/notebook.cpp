@@ -239,10 +239,10 @@ void Notebook::SetDesignState() {
     // first:", the beeper the timer, the device options a chosen device, and the hotkey lists
     // their "Auto. remap" boxes.
     for (ui::Widget* off : std::initializer_list<ui::Widget*>{
-             &CheckBox2, &CheckBox12, &CheckBox13, &CheckBox24,   &CheckBox25,   &SpinEdit4,
-             &Label4,    &Label9,     &Label10,    &UpDown1,      &Label11,      &CheckBox17,
-             &Label14,   &SpinEdit2,  &Label2,     &SpeedButton8, &SpeedButton9, &Label8,
-             &ComboBox3, &Label16,    &ComboBox4,  &Label17,      &Label19,      &ComboBox5}) {
+             &CheckBox2, &CheckBox12, &CheckBox13,   &Edit1,        &CheckBox24, &CheckBox25, &SpinEdit4,
+             &Label4,    &Label9,     &Label10,      &UpDown1,      &Label11,    &CheckBox17, &Label14,
+             &SpinEdit2, &Label2,     &SpeedButton8, &SpeedButton9, &Label8,     &ComboBox3,  &Label16,
+             &ComboBox4, &Label17,    &Label19,      &ComboBox5}) {
         off->SetEnabled(false);
     }
     RadioButton2.SetChecked(true);

@@ -203,6 +203,9 @@ void UpDown::SetPosition(int position) {
 }
 
 void UpDown::PeerArrow(bool up) {
+    bool allowChange = true;
+    if (OnChanging) OnChanging(allowChange);
+    if (!allowChange) return;
     int next = position_ + (up ? increment : -increment);
     if (next > max_) next = wrap ? min_ : max_;
     if (next < min_) next = wrap ? max_ : min_;

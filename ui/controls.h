@@ -204,6 +204,8 @@ class TrackBar : public Widget {
     int min_ = 0, max_ = 10, position_ = 0;
 };
 
+enum class MouseButton { Left, Right, Middle };
+
 class UpDown : public Widget {
   public:
     UpDown(Widget* parent, std::string name) : Widget(Kind::UpDown, parent, std::move(name)) {}
@@ -216,8 +218,22 @@ class UpDown : public Widget {
     int increment = 1;
     bool wrap = false;
     Edit* associate = nullptr;
+    // Before an arrow moves the position (VCL OnChanging); clearing allowChange keeps it.
+    std::function<void(bool& allowChange)> OnChanging;
     std::function<void(bool up)> OnClick;
+    std::function<void(MouseButton button)> OnMouseDown;
+    std::function<void(MouseButton button)> OnMouseUp;
+    // While set, a right click on the control does not open the form's context menu.
+    bool suppressContextMenu = false;
     void PeerArrow(bool up);
+    void PeerMouseDown(MouseButton button) {
+        if (OnMouseDown) OnMouseDown(button);
+    }
+    void PeerMouseUp(MouseButton button) {
+        if (OnMouseUp) OnMouseUp(button);
+    }
+    // The user asked for a context menu over the control; false when none may open.
+    bool PeerContextMenu() const { return !suppressContextMenu; }
 
   private:
     int min_ = 0, max_ = 100, position_ = 0;

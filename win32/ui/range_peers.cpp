@@ -102,4 +102,39 @@ bool UpDownPeer::OnNotify(NMHDR& header, LRESULT& result) {
     return true;
 }
 
+bool UpDownPeer::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+    // The buttons are reported and then handled as usual: the arrows keep their own repeat.
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+            upDown_.PeerMouseDown(ui::MouseButton::Left);
+            return false;
+        case WM_RBUTTONDOWN:
+            // The control captures only for its left button; the release of the right one must
+            // come back here too, wherever the mouse is then.
+            SetCapture(Hwnd());
+            upDown_.PeerMouseDown(ui::MouseButton::Right);
+            return false;
+        case WM_MBUTTONDOWN:
+            upDown_.PeerMouseDown(ui::MouseButton::Middle);
+            return false;
+        case WM_LBUTTONUP:
+            upDown_.PeerMouseUp(ui::MouseButton::Left);
+            return false;
+        case WM_RBUTTONUP:
+            if (GetCapture() == Hwnd()) ReleaseCapture();
+            upDown_.PeerMouseUp(ui::MouseButton::Right);
+            return false;
+        case WM_MBUTTONUP:
+            upDown_.PeerMouseUp(ui::MouseButton::Middle);
+            return false;
+        case WM_CONTEXTMENU:
+            // Handled here, it never reaches the form, which would open its menu.
+            if (upDown_.PeerContextMenu()) return false;
+            result = 0;
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace win32

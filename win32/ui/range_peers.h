@@ -46,6 +46,7 @@ class UpDownPeer final : public Win32Peer {
     HWND CreateNative(const Placement& placement) override;
     void Apply(ui::Change what) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
+    bool OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
   private:
     ui::UpDown& upDown_;
