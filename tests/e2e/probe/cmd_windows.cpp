@@ -132,6 +132,13 @@ int CmdSysInfo(const Args&, Json& json) {
         .KeyStr("user", user)
         .KeyStr("computer", computer)
         .KeyStr("drives", drives)
+        .Key("drive_types")
+        .BeginObject();
+    for (wchar_t letter : drives) {
+        const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+        json.KeyInt(std::string(1, static_cast<char>(letter)), GetDriveTypeW(root));
+    }
+    json.EndObject()
         .Key("screen")
         .BeginObject()
         .KeyInt("width", GetSystemMetrics(SM_CXSCREEN))
