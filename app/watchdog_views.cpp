@@ -16,7 +16,7 @@ shutdown::WatchdogView MakeWatchdogView(TForm1& form) {
         form.PendingMethodCode,
         form.TrayIconActive,
         [&form](bool active) { tray::SetTrayIconActive(form, active); },
-        [&form] { timers::StopCountdown(form); },
+        [&form] { timers::StopCountdown(form.TimersView()); },
         [&form] { tray::UpdateTrayMenu(form); },
     };
 }
