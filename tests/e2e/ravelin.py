@@ -8,6 +8,9 @@ from harness import PROGRAM_EXE, WineTestCase
 
 SETTINGS_KEY = r"HKCU\Software\QAV\Ravelin"
 
+# The reason every ExitWindowsEx call carries: SHTDN_REASON_FLAG_PLANNED, major and minor "other".
+PLANNED_REASON = 0x80000000
+
 METHODS_WIN9X = [
     "ShutDown   (+Power OFF)",
     "ShutDown    and ReBoot",

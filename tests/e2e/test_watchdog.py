@@ -4,7 +4,7 @@ drive initialisation, and the "Run & Init" page, seen from outside the program."
 import shutil
 import unittest
 
-from ravelin import LOGOFF, SETTINGS_KEY, RavelinTestCase, split_command_line
+from ravelin import LOGOFF, PLANNED_REASON, SETTINGS_KEY, RavelinTestCase, split_command_line
 
 GUARDS_KEY = SETTINGS_KEY + r"\LocalUser\Guards"
 
@@ -80,7 +80,7 @@ class RunApplicationTest(WatchdogTestCase):
         program, _ = self.start_and_warn()
         self.wine.answer_box("OK", exe="RVLN.EXE")
         self.assertEqual(program.wait(30), 0, "the program did not end")
-        self.assertEqual(self.wine.relay_arguments(program, "ExitWindowsEx"), [[0, 0]])
+        self.assertEqual(self.wine.relay_arguments(program, "ExitWindowsEx"), [[0, PLANNED_REASON]])
 
 
 class NoMessageTest(WatchdogTestCase):
@@ -98,7 +98,7 @@ class NoMessageTest(WatchdogTestCase):
         sleeps = self.wine.relay_arguments(program, "Sleep")
         self.assertIn([1500], sleeps)
         self.assertNotIn([7000], sleeps)
-        self.assertEqual(self.wine.relay_arguments(program, "ExitWindowsEx"), [[0, 0]])
+        self.assertEqual(self.wine.relay_arguments(program, "ExitWindowsEx"), [[0, PLANNED_REASON]])
 
 
 class FailedStartTest(WatchdogTestCase):
@@ -159,7 +159,7 @@ class InitDrivesTest(WatchdogTestCase):
         self.select_method(main, LOGOFF)
         self.press_main_button(main)
         self.assertEqual(program.wait(30), 0, "the program did not end")
-        self.assertEqual(self.wine.relay_arguments(program, "ExitWindowsEx"), [[0, 0]])
+        self.assertEqual(self.wine.relay_arguments(program, "ExitWindowsEx"), [[0, PLANNED_REASON]])
 
         touched = {}
         for function in ("CreateFileW", "DeleteFileW"):
