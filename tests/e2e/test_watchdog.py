@@ -16,7 +16,7 @@ STARTED_QUESTION = (
     "RVLN wait before shut down!")
 
 NOTEPAD = "C:\\Program Files\\Note Pad\\notepad.exe"
-DOCUMENT = "C:\\Notes\\todo.txt"
+DOCUMENT = "C:\\Notes\\errands.txt"
 DRIVE_FIXED, DRIVE_REMOTE, DRIVE_REMOVABLE, DRIVE_CDROM = 3, 4, 2, 5
 
 
@@ -64,7 +64,7 @@ class RunApplicationTest(WatchdogTestCase):
         self.assertIsNotNone(self.wine.wait_window("Notepad", exe="notepad.exe", timeout=20),
                              "the application did not start")
         # A document among the parameters runs in its own folder.
-        self.assertEqual(self.started_notepad(program), [NOTEPAD, "todo.txt", "C:\\Notes\\"])
+        self.assertEqual(self.started_notepad(program), [NOTEPAD, "errands.txt", "C:\\Notes\\"])
         return program, main
 
     def test_cancel_keeps_the_session_and_the_program(self):
