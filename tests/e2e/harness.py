@@ -405,6 +405,38 @@ class Prefix:
             shutil.copy2(shipped, self.program_dir / name)
         return PROGRAM_EXE
 
+    def add_drive(self, letter, kind=None):
+        """Gives the prefix a drive letter backed by a folder of its own (never a device node),
+        typed through HKLM\\Software\\Wine\\Drives ("cdrom", "floppy", ...; without a kind Wine
+        takes A: and B: for removable and any other letter for a hard disk). Returns the folder."""
+        return self.add_drives({letter: kind})[0]
+
+    def add_drives(self, kinds):
+        """add_drive for several drives ({letter: kind or None}) at once. Wine reads the types
+        when its server starts, so the prefix's wineserver is ended afterwards (once)."""
+        folders = []
+        lines = ["REGEDIT4", "", "[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]"]
+        for letter, kind in kinds.items():
+            letter = letter.lower()
+            if not re.fullmatch(r"[a-z]", letter):
+                raise HarnessError(f"not a drive letter: {letter!r}")
+            folder = self.path / f"drive_{letter}"
+            folder.mkdir(exist_ok=True)
+            link = self.path / "dosdevices" / f"{letter}:"
+            if link.is_symlink() or link.exists():
+                link.unlink()
+            os.symlink(f"../drive_{letter}", link)
+            lines.append(f'"{letter}:"=' + (f'"{kind}"' if kind else "-"))
+            folders.append(folder)
+        reg = self.drive_c / "harness-drives.reg"
+        reg.write_text("\r\n".join(lines) + "\r\n\r\n", encoding="ascii")
+        try:
+            self.wine("reg", "import", r"C:\harness-drives.reg")
+        finally:
+            reg.unlink()
+        self.kill_server()
+        return folders
+
     def support_file(self, name):
         """Unix path of a support file beside the installed program (it may have been removed)."""
         if name not in SUPPORT_FILES:

@@ -49,3 +49,4 @@ int CmdMessageBox(const Args& args, Json& json);
 int CmdAnswerBox(const Args& args, Json& json);
 
 int CmdHoldHotkeys(const Args& args, Json& json);
+int CmdVolatileKey(const Args& args, Json& json);

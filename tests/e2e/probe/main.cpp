@@ -16,6 +16,7 @@
 //   post HWND MSG [WPARAM [LPARAM]] | send HWND MSG [WPARAM [LPARAM]] [--timeout MS]
 //   messagebox [--exe NAME] [--pid N] [--timeout MS] | answer-box BUTTON (same options)
 //   hold-hotkeys COMBO... (for example ctrl+alt+d): holds them until its window is closed
+//   volatile-key SUBKEY NAME=VALUE...   volatile HKLM key with string values (hardware branch)
 #include <windows.h>
 
 #include <string_view>
@@ -52,6 +53,7 @@ constexpr Command kCommands[] = {
     {L"messagebox", CmdMessageBox},
     {L"answer-box", CmdAnswerBox},
     {L"hold-hotkeys", CmdHoldHotkeys},
+    {L"volatile-key", CmdVolatileKey},
 };
 
 // Raw bytes to the handle: the C runtime's text mode would turn "\n" into "\r\n" and its code page
