@@ -18,22 +18,24 @@ bool DevicePageShown(const TForm1& form) {
 }
 
 devices::DeviceView MakeDeviceView(TForm1& form) {
-    return devices::DeviceView{form.program,
-                               form.CheckListBox1,
-                               form.Image1,
-                               form.Image2,
-                               form.CheckBox17,
-                               form.Label14,
-                               form.SpinEdit2,
-                               form.Label2,
-                               form.SpeedButton8,
-                               form.Label15,
-                               form.StatusBar2,
-                               form.CheckBox19,
-                               form.CheckBox18,
-                               [&form] { return DevicePageShown(form); },
-                               [&form] { devices::WaitForDevices(form); },
-                               [&form] { hotkeys::UpdateDeviceHotkeyControls(form.Hotkeys()); }};
+    return devices::DeviceView{
+        form.program,
+        form.CheckListBox1,
+        form.Image1,
+        form.Image2,
+        form.CheckBox17,
+        form.Label14,
+        form.SpinEdit2,
+        form.Label2,
+        form.SpeedButton8,
+        form.Label15,
+        form.StatusBar2,
+        form.CheckBox19,
+        form.CheckBox18,
+        [&form] { return DevicePageShown(form); },
+        [&form] { devices::WaitForDevices(form); },
+        [&form] { hotkeys::UpdateDeviceHotkeyControls(form.Hotkeys()); },
+        [&form](const std::string& target, int index) { devices::StartDeviceJob(form, target, index); }};
 }
 
 }  // namespace app

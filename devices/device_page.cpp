@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include "app/program_state.h"
+#include "lib/messages.h"
 #include "devices/device_table.h"
 #include "devices/medium.h"
+#include "devices/prompts.h"
 #include "devices/registration.h"
 #include "ui/controls.h"
 
@@ -49,6 +51,10 @@ void BindDevicePage(const std::function<DeviceView()>& view) {
     v.SpinEdit2.OnExit = [view] {
         DeviceView current = view();
         SpinEdit2Exit(current);
+    };
+    v.SpeedButton8.OnClick = [view] {
+        DeviceView current = view();
+        SpeedButton8Click(current);
     };
     v.CheckBox18.OnClick = [view] {
         DeviceView current = view();
@@ -159,6 +165,35 @@ void SpinEdit2Change(DeviceView& view) {
 
 void SpinEdit2Exit(DeviceView& view) {
     CleanDelayField(view);
+}
+
+void SpeedButton8Click(DeviceView& view) {
+    const int index = SelectedDevice(view);
+    if (index == 0) return;
+    const std::string name = GetDeviceName(view.program.DeviceTable, index);
+    const std::string target = DeviceTarget(name);
+    port::DialogPort& dialogs = view.program.os.dialogs;
+    if (CheckMediumAndShowLed(view, name)) {
+        if (view.program.AskBeforeEject && !AskOpenDoor(dialogs, target)) return;
+        view.StartDeviceJob(target, index);
+    } else if (view.Label14.Enabled()) {
+        // Black: the door can close again, so an empty one may be tried.
+        if (lib::Confirm(dialogs,
+                         "There is currently no medium in this device!\r"
+                         "(Red LED = no medium / green LED = medium insert)\r\r"
+                         "Do you want to test this device anyway?"))
+            view.StartDeviceJob(target, index);
+    } else {
+        lib::ShowInformation(dialogs,
+                             "There is currently no medium in this device and you\r"
+                             "have marked it with a gray hook in the device-list,\r"
+                             "which means that it has no door and therefore should\r"
+                             "not be ejected until a medium is in the device -and\r"
+                             "cannot load a medium by software-commands!\r"
+                             "(Red LED = no medium / green LED = medium insert)\r\r"
+                             "Please insert a medium or change to the > black <\r"
+                             "status (hook) and try again.");
+    }
 }
 
 void CheckBox18Click(DeviceView& view) {

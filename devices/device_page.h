@@ -23,6 +23,9 @@ bool CleanDelayField(DeviceView& view);
 void SpinEdit2Click(DeviceView& view);
 void SpinEdit2Change(DeviceView& view);
 void SpinEdit2Exit(DeviceView& view);
+// "Test": the selected device's door opens when it holds a medium, or when the user wants it
+// anyway for a device that can retract.
+void SpeedButton8Click(DeviceView& view);
 // Either prompt option changed.
 void CheckBox18Click(DeviceView& view);
 

@@ -2,6 +2,7 @@
 // The controls the device code works on: the device page of the notebook, the two prompt
 // options of the task page and the second status bar. The main window builds one per call.
 #include <functional>
+#include <string>
 
 namespace app {
 struct ProgramState;
@@ -38,6 +39,8 @@ struct DeviceView {
     std::function<void()> WaitForDevices;
     // Which devices are used changed; the hotkey page follows.
     std::function<void()> DeviceUseChanged;
+    // Opens the door of a device (target, device index) on a worker of its own.
+    std::function<void(const std::string&, int)> StartDeviceJob;
 };
 
 }  // namespace devices

@@ -109,11 +109,12 @@ void RestoreDeviceRecords(app::TForm1& form, const std::vector<std::string>& rec
 
 // The device menus, the workers and "All, (if insert)" arrive with the eject and retract
 // workers and the device menus; until then no device is acted on, so there is nothing to wait
-// for or eject. A rebuild still chooses the hotkey combinations; no device gets a key yet.
+// for, eject or start. A rebuild still chooses the hotkey combinations; no device gets a key yet.
 void RefreshDeviceMenus(app::TForm1& form) {
     hotkeys::RebuildDeviceHotkeys(form.Hotkeys(), false);
 }
 void WaitForDevices(app::TForm1&) {}
+void StartDeviceJob(app::TForm1&, const std::string&, int) {}
 void EjectAllIfInserted(app::TForm1&) {}
 
 }  // namespace devices

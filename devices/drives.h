@@ -26,6 +26,8 @@ void RefreshDeviceMenus(app::TForm1& form);
 // The notebook's device list follows the device table each time its page opens.
 void RefreshDeviceList(app::TForm1& form);
 void WaitForDevices(app::TForm1& form);
+// Opens the door of one device (target, device index) on a worker thread.
+void StartDeviceJob(app::TForm1& form, const std::string& target, int index);
 void RestoreMciCdDrive(app::TForm1& form);
 void ReleaseDevices(app::TForm1& form);
 // Ejects every device marked for it that holds a medium; returns when its workers have ended.

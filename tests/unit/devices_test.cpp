@@ -198,6 +198,59 @@ TEST_F(DevicesTest, GrayDeviceKeepsItsDelayAndTypedZeroBecomesOne) {
     EXPECT_FALSE(form->CheckBox19.Enabled());
 }
 
+TEST_F(DevicesTest, TestButtonOpensOnlyWhatMayOpen) {
+    machine.AddCdrom('D', false);
+    Start(sim::Os::Win98);
+    OpenDevicePage();
+    std::vector<std::pair<std::string, int>> jobs;
+    devices::DeviceView view = app::MakeDeviceView(*form);
+    view.StartDeviceJob = [&jobs](const std::string& target, int index) { jobs.emplace_back(target, index); };
+    const auto boxes = [this] { return machine.dialogs.boxes.size(); };
+
+    // Gray and empty: it has no door to close again, so only the explanation.
+    form->CheckListBox1.PeerToggle(0);
+    size_t before = boxes();
+    form->SpeedButton8.Click();
+    ASSERT_EQ(boxes(), before + 1);
+    EXPECT_EQ(
+        machine.dialogs.Last()->text,
+        "There is currently no medium in this device and you\rhave marked it with a gray hook in the "
+        "device-list,\rwhich means that it has no door and therefore should\rnot be ejected until a "
+        "medium is in the device -and\rcannot load a medium by software-commands!\r(Red LED = no medium "
+        "/ green LED = medium insert)\r\rPlease insert a medium or change to the > black <\rstatus "
+        "(hook) and try again.");
+    EXPECT_TRUE(jobs.empty());
+
+    // Black and empty: asked, and opened only on Yes.
+    form->CheckListBox1.PeerToggle(0);
+    machine.dialogs.Answer({port::kIdNo, port::kIdYes});
+    devices::SpeedButton8Click(view);
+    EXPECT_EQ(machine.dialogs.Last()->text,
+              "There is currently no medium in this device!\r(Red LED = no medium / green LED = medium "
+              "insert)\r\rDo you want to test this device anyway?");
+    EXPECT_TRUE(jobs.empty());
+    devices::SpeedButton8Click(view);
+    EXPECT_EQ(jobs, (std::vector<std::pair<std::string, int>>{{"D:", 1}}));
+
+    // A medium: at once, or after the OPEN question while "As&k before ejecting..." is on; the
+    // LED turns green.
+    machine.files.SetMediaPresent('D', true);
+    before = boxes();
+    devices::SpeedButton8Click(view);
+    EXPECT_EQ(boxes(), before);
+    EXPECT_EQ(jobs.size(), 2u);
+    EXPECT_TRUE(form->Image2.Visible());
+    form->CheckBox19.SetChecked(true);
+    machine.dialogs.Answer({port::kIdNo, port::kIdYes});
+    devices::SpeedButton8Click(view);
+    EXPECT_EQ(machine.dialogs.Last()->text,
+              "Device:   >>> D: <<<\rwants to OPEN its door! - Do you allow that?\r\r(This hint can be "
+              "disabled on page no. 3 \"Tasks\"\rof the \"Controls\" Tab of the Settings-Notebook.");
+    EXPECT_EQ(jobs.size(), 2u);
+    devices::SpeedButton8Click(view);
+    EXPECT_EQ(jobs.size(), 3u);
+}
+
 class PrimitivesTest : public DevicesTest {};
 
 TEST_F(PrimitivesTest, MciSwitchesTheDefaultDriveAndPutsItBack) {
