@@ -156,6 +156,7 @@ void TForm1::BuildMainView() {
     OnPaint = [this] { Form1_Resize(); };
     OnClose = [this](ui::CloseAction& action) { FormClose(action); };
     OnRelease = [this] { program.application.Terminate(); };
+    OnEndSession = [this] { EndSessionSave(); };
     OnKeyDown = [this](ui::Key& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
     OnHelp = [this](int context) {
         os().feedback.WinHelp(program.application.helpFile, port::kHelpContext,

@@ -123,6 +123,8 @@ class TForm1 : public ui::Form, public Notebook {
     void FormHide();
     void Form1_Resize();
     void Exit1Click();
+    // The steps of "E&xit" when Windows ends the session by other means; once.
+    void EndSessionSave();
     void BitBtn2_Click();
     void Help1Click();
     void Help2Click();

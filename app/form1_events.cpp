@@ -1,6 +1,7 @@
 // The main window's event handlers: message hook, keys, status bars, show and close.
 #include "app/form1.h"
 #include "app/info_form.h"
+#include "app/instance.h"
 #include "devices/drives.h"
 #include "hotkeys/device_hotkeys.h"
 #include "hotkeys/shutdown_hotkey.h"
@@ -118,8 +119,10 @@ void TForm1::SpeedButton6MouseMove(int, int y) {
     if (y >= 0 && y <= 9 && StatusBar1.Visible()) {
         SetStatusBarShown(StatusBar2, false);
         SetStatusBarShown(StatusBar1, false);
+        settings::StoreStatusBarVisibility(*this);
     } else if (y >= 10 && y <= 19 && !StatusBar1.Visible()) {
         SetStatusBarShown(StatusBar1, true);
+        settings::StoreStatusBarVisibility(*this);
     }
 }
 
@@ -127,8 +130,10 @@ void TForm1::StatusBar1MouseMove(int, int y) {
     if (SpeedButton6.Down() || NotebookShowing()) return;
     if (y >= 0 && y <= 8 && StatusBar2.Visible()) {
         SetStatusBarShown(StatusBar2, false);
+        settings::StoreStatusBarVisibility(*this);
     } else if (y >= 9 && y <= 18 && !StatusBar2.Visible()) {
         SetStatusBarShown(StatusBar2, true);
+        settings::StoreStatusBarVisibility(*this);
     }
 }
 
@@ -138,7 +143,6 @@ void TForm1::Form1_Resize() {
     if (!CountdownRunning) ProgressBar1.SetPosition(ProgressBar1.Min());
     os().taskbar.ShowWindow(program.application.Handle(), port::kSwShow);
     if (Button1.Enabled() && !Button1.Focused()) Button1.SetFocus();
-    settings::StoreStatusBarVisibility(*this);
     if (NotebookShowing()) {
         Button1.SetEnabled(false);
         Button2.SetDefault(true);
@@ -188,6 +192,13 @@ void TForm1::Exit1Click() {
     program.application.Terminate();
 }
 
+void TForm1::EndSessionSave() {
+    if (destroyed_ || program.ended) return;
+    devices::WaitForDevices(*this);
+    devices::RestoreMciCdDrive(*this);
+    FormDestroy();
+}
+
 void TForm1::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
@@ -196,10 +207,7 @@ void TForm1::FormDestroy() {
     settings::SaveSettings(*this);
     devices::ReleaseDevices(*this);
     hotkeys::ReleaseAllHotkeys(Hotkeys());
-    if (program.instanceAtom != 0) {
-        os().atoms.GlobalDeleteAtom(program.instanceAtom);
-        program.instanceAtom = 0;
-    }
+    ReleaseInstance(program);
 }
 
 void TForm1::BitBtn2_Click() {

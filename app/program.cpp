@@ -29,22 +29,43 @@ std::string InstanceAtomName(port::Platform& os) {
 
 Program::Program(port::Platform& os) : state_(std::make_unique<ProgramState>(os)) {}
 
-Program::~Program() = default;
+// Release the instance mutex as the end of the process would.
+Program::~Program() {
+    state_->os.atoms.CloseInstanceMutex(state_->instanceMutex);
+}
+
+bool ClaimInstance(ProgramState& program) {
+    port::Platform& os = program.os;
+    const std::string name = InstanceAtomName(os);
+    bool alreadyExists = false;
+    program.instanceMutex = os.atoms.CreateInstanceMutex(name, alreadyExists);
+    if (alreadyExists || (program.instanceMutex == 0 && os.atoms.GlobalFindAtom(name) != 0)) {
+        os.atoms.CloseInstanceMutex(program.instanceMutex);
+        program.instanceMutex = 0;
+        return false;
+    }
+    program.instanceAtom = os.atoms.GlobalAddAtom(name);
+    return true;
+}
+
+void ReleaseInstance(ProgramState& program) {
+    if (program.instanceAtom != 0) program.os.atoms.GlobalDeleteAtom(program.instanceAtom);
+    program.instanceAtom = 0;
+    program.os.atoms.CloseInstanceMutex(program.instanceMutex);
+    program.instanceMutex = 0;
+}
 
 bool Program::Start() {
     ProgramState& program = *state_;
     port::Platform& os = program.os;
     if (program.FirstParameter() == "/T") return false;
 
-    const std::string atomName = InstanceAtomName(os);
-    if (os.atoms.GlobalFindAtom(atomName) != 0) return false;
-    program.instanceAtom = os.atoms.GlobalAddAtom(atomName);
+    if (!ClaimInstance(program)) return false;
 
     settings::MigrateOldSettings(program);
     if (!cmdline::ProcessCommandLine(program)) {
         // A command, the help text or a refused parameter ended the program: nothing is saved.
-        if (program.instanceAtom != 0) os.atoms.GlobalDeleteAtom(program.instanceAtom);
-        program.instanceAtom = 0;
+        ReleaseInstance(program);
         return false;
     }
     devices::DetectDrives(program);
@@ -69,7 +90,7 @@ void Program::Run() {
 int RunProgram(port::Platform& os) {
     Program program(os);
     if (program.Start()) program.Run();
-    return 0;
+    return program.State().exitCode;
 }
 
 }  // namespace app

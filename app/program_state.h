@@ -15,6 +15,14 @@ namespace app {
 
 class TForm1;
 
+// The process's exit code, for scripts that start the program with a command.
+enum ExitCode : int {
+    kExitDone = 0,        // carried out, or nothing to do
+    kExitDeclined = 1,    // the user said No (/SAFE, the /RUN warning)
+    kExitNotAllowed = 2,  // a parameter not understood, or a system the program does not run on
+    kExitRefused = 3,     // Windows (or a guarded program) refused the request
+};
+
 struct ProgramState {
     explicit ProgramState(port::Platform& platform)
         : os(platform),
@@ -29,6 +37,7 @@ struct ProgramState {
     cmdline::Parameters params;
     OsKind osKind;
     port::Atom instanceAtom = 0;
+    port::InstanceMutex instanceMutex = 0;
     std::string SavedMciDrive;  // "E:" of the default CD audio drive, or empty
     std::string CdromLetters;   // drive letters in drive order
     std::string RemovableLetters;
@@ -44,9 +53,17 @@ struct ProgramState {
     TForm1* form = nullptr;  // the main window once it exists
     // The engine ended the program: nothing may be saved or released a second time.
     bool ended = false;
+    mutable std::string dataDir_;  // DataDir() once decided
+    int exitCode = kExitDone;
 
     // The executable's folder with its final backslash.
     std::string ProgramDir() const;
+    // Where RVLN.LOG and RVLNPARA.TXT are written, with its final backslash: the program's
+    // folder whenever it can be written, else (a standard user of a program installed under
+    // Program Files) UserDataDir(). Decided at the first write of a run.
+    std::string DataDir() const;
+    // The user's own "Ravelin" folder in the local application data; empty when there is none.
+    std::string UserDataDir() const;
     // Parameter 1 upper-cased; start-up decisions look at it.
     std::string FirstParameter() const;
 };

@@ -50,6 +50,7 @@ bool ProcessCommandLine(app::ProgramState& program) {
 
     if (program.osKind == app::osWin32s || program.osKind == app::osUnknown) {
         lib::ShowInformation(os.dialogs, kUnsupportedSystem);
+        program.exitCode = app::kExitNotAllowed;
         return End(program);
     }
 
@@ -58,6 +59,7 @@ bool ProcessCommandLine(app::ProgramState& program) {
         lib::ShowError(os.dialogs,
                        "ERROR: => I do not understand this parameter:\r\r\" " + validation.offending +
                            " \"\r\rPlease run RVLN with the \" /? \" parameter to get the syntax!");
+        program.exitCode = app::kExitNotAllowed;
         return End(program);
     }
 
@@ -80,7 +82,10 @@ bool ProcessCommandLine(app::ProgramState& program) {
     }
 
     const OptionHit run = FindOption(params, "/RUN");
-    if (run.found && !RunCommandLineApplication(program, run.position)) return End(program);
+    if (run.found && !RunCommandLineApplication(program, run.position)) {
+        program.exitCode = app::kExitDeclined;
+        return End(program);
+    }
 
     bool commandGiven = false;
     for (const Command& command : kCommands) {

@@ -23,7 +23,7 @@ std::string TextViewer(port::Platform& os) {
 void ShowCommandLineHelp(app::ProgramState& program) {
     port::Platform& os = program.os;
     const std::string viewer = TextViewer(os);
-    const std::string path = program.ProgramDir() + kHelpFileName;
+    const std::string path = program.DataDir() + kHelpFileName;
     if (os.files.WriteFile(path, lib::Utf8ToCp1252(HelpFileText())) &&
         shutdown::LaunchFile(os, viewer, path, "open", port::kSwShowNormal).ok) {
         return;

@@ -28,6 +28,13 @@ std::string NumberedTempName(port::FilePort& files, const std::string& path) {
     return {};
 }
 
+bool FolderWritable(port::FilePort& files, const std::string& folder) {
+    const std::string probe = NumberedTempName(files, folder + "RVLNWR.TMP");
+    if (probe.empty() || !files.WriteFile(probe, std::string())) return false;
+    files.DeleteFile(probe);
+    return true;
+}
+
 bool ReplaceWithTemp(port::FilePort& files, const std::string& temp, const std::string& target) {
     if (files.MoveFileEx(temp, target, port::kMoveReplaceExisting)) return true;
     if (files.LastError() != port::kErrCallNotImplemented) return false;

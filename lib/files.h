@@ -12,6 +12,10 @@ bool FileExists(port::FilePort& files, const std::string& path);
 // Anything by that name is there, file or folder.
 bool PathExists(port::FilePort& files, const std::string& path);
 
+// True when a new file can be made in folder (given with its final backslash): a probe file
+// is written there and removed again.
+bool FolderWritable(port::FilePort& files, const std::string& folder);
+
 // The file's name up to its first "." followed by the first free number "000".."999" in the
 // same folder ("C:\RAVELIN\RVLN.LOG" -> "C:\RAVELIN\RVLN.000"); empty when all are taken.
 std::string NumberedTempName(port::FilePort& files, const std::string& path);

@@ -31,7 +31,14 @@ std::uint64_t FileLength(port::FilePort& files, const std::string& path) {
 }
 
 std::string LogFilePath(const app::ProgramState& program) {
-    return program.ProgramDir() + kLogFileName;
+    // Found where it is: beside the program, else in the user's folder (where it is written
+    // while the program's folder cannot be).
+    const std::string own = program.ProgramDir() + kLogFileName;
+    if (lib::FileExists(program.os.files, own)) return own;
+    const std::string users = program.UserDataDir();
+    if (!users.empty() && lib::FileExists(program.os.files, users + kLogFileName))
+        return users + kLogFileName;
+    return own;
 }
 
 bool ParseSizeText(std::string_view text, int& value) {
@@ -63,7 +70,7 @@ void AppendLogLine(app::ProgramState& program, const std::string& entryText, boo
     const std::string line =
         lib::Utf8ToCp1252(FormatLogLine(os.loop.Now(), os.system.GetSystemDefaultLangID(), entryText)) +
         "\r\n";
-    const std::string path = LogFilePath(program);
+    const std::string path = program.DataDir() + kLogFileName;
     const std::uint64_t limit = static_cast<std::uint64_t>(limitKb) * 1024;
 
     if (!lib::PathExists(files, path)) {

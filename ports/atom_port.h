@@ -5,7 +5,8 @@
 
 namespace port {
 
-using Atom = std::uint16_t;  // 0 = none
+using Atom = std::uint16_t;            // 0 = none
+using InstanceMutex = std::uintptr_t;  // 0 = none
 
 class AtomPort {
   public:
@@ -13,6 +14,11 @@ class AtomPort {
     virtual Atom GlobalFindAtom(const std::string& name) = 0;
     virtual Atom GlobalAddAtom(const std::string& name) = 0;
     virtual void GlobalDeleteAtom(Atom atom) = 0;
+    // A named mutex marks a running instance: unlike an atom it dies with its process, and
+    // creating it tells atomically whether another process holds one of that name
+    // (alreadyExists). 0 when no mutex could be made at all.
+    virtual InstanceMutex CreateInstanceMutex(const std::string& name, bool& alreadyExists) = 0;
+    virtual void CloseInstanceMutex(InstanceMutex mutex) = 0;
 };
 
 }  // namespace port

@@ -38,7 +38,9 @@ class SystemInfoPort {
     virtual std::string GetSystemDirectory() = 0;   // empty when it cannot be determined
     virtual std::string GetTempPath() = 0;          // with its final backslash, as the API gives it
     virtual std::string ExecutablePath() = 0;       // full path of RVLN.EXE
-    virtual std::string CommandLine() = 0;          // GetCommandLineA, unsplit
+    // The user's own local application-data folder; empty when the system has none.
+    virtual std::string GetLocalAppDataFolder() = 0;
+    virtual std::string CommandLine() = 0;  // GetCommandLineA, unsplit
 };
 
 }  // namespace port

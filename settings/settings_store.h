@@ -22,7 +22,7 @@ void TabSheet1_Save(app::TForm1& form);
 void TabSheet1_Default(app::TForm1& form);
 void TabSheet1_Cancel(app::TForm1& form);
 
-// Which status bars show (Objects\StatusBar1 and StatusBar2), kept up to date on every repaint.
+// Which status bars show (Objects\StatusBar1 and StatusBar2), stored when the user changes them.
 void StoreStatusBarVisibility(app::TForm1& form);
 
 }  // namespace settings

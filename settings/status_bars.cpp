@@ -1,4 +1,5 @@
-// The repaint keeps the stored status-bar visibility current.
+// A user's change of the status bars is stored at once. Never from painting: a refused write
+// shows a box, and the box's modal loop paints the window again.
 #include "app/form1.h"
 #include "settings/settings_store.h"
 #include "settings/user_values.h"
@@ -13,7 +14,7 @@ void StoreStatusBarVisibility(app::TForm1& form) {
     };
     for (Bar b : {Bar{"StatusBar1", form.StatusBar1}, Bar{"StatusBar2", form.StatusBar2}}) {
         const bool shown = b.bar.Visible();
-        // Repaints come often; the registry is only touched when the state changed.
+        // Only what changed is written; one refusal is one box for the whole change.
         if (ReadUserInt(os, "Objects", b.name, -1) == (shown ? 1 : 0)) continue;
         if (!WriteUserBool(os, "Objects", b.name, shown)) return;
     }

@@ -1,6 +1,7 @@
 #include "shutdown/engine.h"
 
 #include "app/form1.h"
+#include "app/instance.h"
 #include "app/method_list.h"
 #include "app/program_state.h"
 #include "app/watchdog_views.h"
@@ -280,10 +281,7 @@ void Engine::ProgramEnd(bool release) {
         devices::ReleaseDevices(*form);
         hotkeys::ReleaseAllHotkeys(form->Hotkeys());
     }
-    if (program_.instanceAtom != 0) {
-        program_.os.atoms.GlobalDeleteAtom(program_.instanceAtom);
-        program_.instanceAtom = 0;
-    }
+    app::ReleaseInstance(program_);
     program_.ended = true;
     program_.application.Terminate();
 }

@@ -55,8 +55,10 @@ bool Engine::ExecuteCommandLineMethod(std::uint8_t method) {
     const cmdline::OptionHit safe = cmdline::FindOption(program_.params, "/SAFE");
     if (safe.found && lib::AsciiUpper(program_.params.Get(safe.position)) == "/SAFE" &&
         !lib::Confirm(os.dialogs, SafeQuestion(method, win9x))) {
+        program_.exitCode = app::kExitDeclined;
         return false;
     }
+    program_.exitCode = app::kExitDone;
 
     static constexpr std::uint8_t kCodes[7] = {
         METHOD_SHUTDOWN,     METHOD_REBOOT,       METHOD_LOGOFF,  METHOD_FORCE_SHUTDOWN,
@@ -81,7 +83,10 @@ bool Engine::ExecuteCommandLineMethod(std::uint8_t method) {
         state.commandLineRun = true;
         const bool ok = EndSession(code);
         state.commandLineRun = false;
-        if (!ok) ReportNotAble(code);
+        if (!ok) {
+            program_.exitCode = app::kExitRefused;
+            ReportNotAble(code);
+        }
         ProgramEnd(false);
         return true;
     }

@@ -111,10 +111,7 @@ void Engine::RelaunchSelf() {
         parameters = "/Q /NOMESSAGE:" + std::to_string(wait);
     }
     // The copy must not find this instance's marker.
-    if (program_.instanceAtom != 0) {
-        os.atoms.GlobalDeleteAtom(program_.instanceAtom);
-        program_.instanceAtom = 0;
-    }
+    app::ReleaseInstance(program_);
     if (LaunchFile(os, os.system.ExecutablePath(), parameters, "open", port::kSwShowNormal).ok) {
         if (form) form->Timer1.SetEnabled(false);
         program_.ended = true;
@@ -122,7 +119,7 @@ void Engine::RelaunchSelf() {
         return;
     }
     // The copy did not start: this instance goes on and must hold its marker again.
-    program_.instanceAtom = os.atoms.GlobalAddAtom(app::InstanceAtomName(os));
+    app::ClaimInstance(program_);
     if (form) form->PendingMethodCode = 0;
 }
 

@@ -35,6 +35,26 @@ port::Atom SimAtoms::GlobalAddAtom(const std::string& name) {
     return atom;
 }
 
+port::InstanceMutex SimAtoms::CreateInstanceMutex(const std::string& name, bool& alreadyExists) {
+    alreadyExists = false;
+    if (mutexUnavailable) return 0;
+    alreadyExists = MutexHeld(name);
+    const port::InstanceMutex handle = nextMutex_++;
+    mutexes_[handle] = name;
+    return handle;
+}
+
+void SimAtoms::CloseInstanceMutex(port::InstanceMutex mutex) {
+    mutexes_.erase(mutex);
+}
+
+bool SimAtoms::MutexHeld(const std::string& name) const {
+    for (const auto& [handle, held] : mutexes_) {
+        if (held == name) return true;
+    }
+    return false;
+}
+
 void SimAtoms::GlobalDeleteAtom(port::Atom atom) {
     ++deleteCalls;
     auto it = atoms_.find(atom);

@@ -13,6 +13,12 @@ class SimAtoms : public port::AtomPort {
     port::Atom GlobalFindAtom(const std::string& name) override;
     port::Atom GlobalAddAtom(const std::string& name) override;
     void GlobalDeleteAtom(port::Atom atom) override;
+    // Named mutexes of all simulated processes; a process that ends (its Program object goes)
+    // closes its own.
+    port::InstanceMutex CreateInstanceMutex(const std::string& name, bool& alreadyExists) override;
+    void CloseInstanceMutex(port::InstanceMutex mutex) override;
+    bool MutexHeld(const std::string& name) const;
+    bool mutexUnavailable = false;  // CreateMutex fails outright
 
     // Test helpers.
     bool Has(const std::string& name) const;
@@ -28,6 +34,8 @@ class SimAtoms : public port::AtomPort {
     // The atom of "#n" names, 0 when the name is no integer atom.
     static port::Atom IntegerAtom(const std::string& name);
     std::map<port::Atom, Entry> atoms_;
+    std::map<port::InstanceMutex, std::string> mutexes_;  // open handles and their names
+    port::InstanceMutex nextMutex_ = 0x400;
     port::Atom next_ = 0xC000;
 };
 

@@ -26,6 +26,7 @@ class SimSystemInfo : public port::SystemInfoPort {
     std::string GetTempPath() override { return tempPath; }
     std::string ExecutablePath() override { return executablePath; }
     std::string CommandLine() override { return commandLine; }
+    std::string GetLocalAppDataFolder() override { return localAppData; }
 
     // Set-up. The default is Os::Win98.
     void SetOs(Os os);
@@ -52,6 +53,7 @@ class SimSystemInfo : public port::SystemInfoPort {
     std::string tempPath = "C:\\WINDOWS\\TEMP\\";
     std::string executablePath = "C:\\RAVELIN\\RVLN.EXE";
     std::string commandLine = "\"C:\\RAVELIN\\RVLN.EXE\"";
+    std::string localAppData = "C:\\USERS\\CHRIS\\APPDATA\\LOCAL";  // empty: none
 
     // Sets the raw command line as Windows passes it: the quoted program path, then args.
     void SetArguments(const std::string& args);

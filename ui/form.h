@@ -67,6 +67,8 @@ class Form : public Widget {
     std::function<void(Key& key, ShiftState shift)> OnKeyDown;
     // The user minimised or restored the window (the system does it, not the program).
     std::function<void(WindowState state)> OnStateChange;
+    // Windows ends the session while the form is open.
+    std::function<void()> OnEndSession;
 
     // Entry points for the peer.
     // A key went down in the form or one of its controls; false when the key was consumed.
@@ -80,6 +82,9 @@ class Form : public Widget {
         if (OnPaint) OnPaint();
     }
     void PeerCloseRequested() { Close(); }
+    void PeerEndSession() {
+        if (OnEndSession) OnEndSession();
+    }
     void PeerStateChanged(WindowState state);
 
   private:

@@ -65,7 +65,7 @@ class UnknownParameterTest(CommandLineTestCase):
 
         self.wine.answer_box("OK", exe="RVLN.EXE")
         seen = self.watch_until_exit(program)
-        self.assertEqual(program.wait(20), 0, "the program did not end after the error box")
+        self.assertEqual(program.wait(20), 2, "not the exit code of a parameter not understood")
         self.assert_no_main_window(seen)
         self.assertFalse(self.wine.atom_exists(self.atom()))
         self.assertFalse(self.wine.reg_key_exists(SETTINGS_KEY + r"\Window"), "settings were saved")
@@ -130,7 +130,7 @@ class SafeTest(CommandLineTestCase):
 
         self.wine.answer_box("No", exe="RVLN.EXE")
         seen = self.watch_until_exit(program)
-        self.assertEqual(program.wait(20), 0, "the program did not end after No")
+        self.assertEqual(program.wait(20), 1, "not the exit code of a declined command")
         self.assert_no_main_window(seen)
         self.assertEqual(self.exit_windows_calls(program), [], "the session was ended all the same")
         self.assertFalse(self.wine.atom_exists(self.atom()))

@@ -47,6 +47,35 @@ class CmdlineProcessTest : public program_test::ProgramTest {
     }
 };
 
+// Scripts read the outcome from the exit code.
+TEST(CmdlineExitCode, DoneDeclinedNotUnderstoodRefused) {
+    struct Case {
+        const char* args;
+        sim::Os os;
+        int answer;  // 0: no box answered
+        bool windowsSays;
+        int code;
+    };
+    const Case cases[] = {
+        {"/SHUTDOWN", sim::Os::Win98, 0, true, 0},
+        {"/?", sim::Os::Win98, 0, true, 0},
+        {"/REBOOT /SAFE", sim::Os::Win98, port::kIdNo, true, 1},
+        {"/REBOOT /SAFE", sim::Os::Win98, port::kIdYes, true, 0},
+        {"/FOO", sim::Os::Win98, port::kIdOk, true, 2},
+        {"/SHUTDOWN", sim::Os::Win32s, port::kIdOk, true, 2},
+        {"/REBOOT", sim::Os::NT4, port::kIdOk, false, 3},
+    };
+    for (const Case& c : cases) {
+        sim::Machine m;
+        m.SetOs(c.os);
+        m.SetArguments(c.args);
+        if (c.answer) m.dialogs.Answer(c.answer);
+        if (!c.windowsSays) m.session.exitResults.Push(false, 5);
+        port::Platform p = m.Platform();
+        EXPECT_EQ(app::RunProgram(p), c.code) << c.args;
+    }
+}
+
 TEST_F(CmdlineProcessTest, NoParametersStartTheWindow) {
     EXPECT_TRUE(Start(""));
     ExpectMainWindow();

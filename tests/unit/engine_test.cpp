@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "app/form1.h"
 #include "app/program.h"
+#include "log/log_actions.h"
 #include "shutdown/engine.h"
 #include "shutdown/launch_file.h"
 #include "shutdown/methods.h"
@@ -164,6 +165,27 @@ TEST_F(EngineTest, RefusedRunOnceValueKeepsDosStart) {
     EXPECT_TRUE(m.files.Exists("C:\\WINDOWS\\DOSSTART.BAT"));
     EXPECT_FALSE(m.registry.Raw(port::RegRoot::LocalMachine,
                                 "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce", "RVLN"));
+}
+
+// A standard user cannot write beside a program installed under Program Files: the log goes to
+// the user's own folder without a box, and showing and erasing find it there.
+TEST_F(EngineTest, UnwritableProgramFolderLogsInTheUsersFolder) {
+    constexpr const char* kUserLog = "C:\\USERS\\CHRIS\\APPDATA\\LOCAL\\Ravelin\\RVLN.LOG";
+    machine.files.AddDirectory("C:\\USERS\\CHRIS\\APPDATA\\LOCAL");
+    machine.files.InjectFailure(sim::FileOp::Write, port::kErrAccessDenied, -1, "C:\\RAVELIN");
+    Start(sim::Os::Win98);
+    Run(7);  // TEST
+    ASSERT_EQ(machine.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(machine.dialogs.boxes[0].kind, BoxKind::Information);
+    EXPECT_NE(machine.files.FileBytes(kUserLog).value_or("").find("has shut down with"), std::string::npos);
+    EXPECT_FALSE(machine.files.Exists("C:\\RAVELIN\\RVLN.LOG"));
+    EXPECT_TRUE(eventlog::LogFileExists(program->State()));
+    eventlog::ShowLog(*form);
+    ASSERT_FALSE(machine.shell.calls.empty());
+    EXPECT_EQ(machine.shell.calls.back().parameters, kUserLog);
+    machine.dialogs.Answer(port::kIdYes);
+    eventlog::EraseLog(*form);
+    EXPECT_FALSE(machine.files.Exists(kUserLog));
 }
 
 TEST_F(EngineTest, NtEnablesThePrivilegeFirst) {

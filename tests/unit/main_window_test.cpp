@@ -232,6 +232,48 @@ TEST_F(MainWindowTest, StatusBarsHideAndShowByHeight) {
     EXPECT_FALSE(form->StatusBar2.Visible());
 }
 
+// The visibility is stored when the user changes it, never from painting: a refused write shows
+// one box for the change, and painting (also the repaint under that box) shows none.
+TEST_F(MainWindowTest, ARefusedStatusBarWriteShowsOneBoxAndPaintingNone) {
+    Start();
+    const std::string objects = "Software\\QAV\\Ravelin\\LocalUser\\Objects";
+    machine.registry.DenyWrites(port::RegRoot::CurrentUser, objects);
+    int paintsUnderTheBox = 0;
+    machine.dialogs.handler = [&](const sim::BoxRecord&) {
+        form->PeerPainted();
+        ++paintsUnderTheBox;
+        return port::kIdOk;
+    };
+    form->PeerPainted();
+    EXPECT_TRUE(machine.dialogs.boxes.empty());
+    form->SpeedButton6.PeerMouseMove(100, 9);  // both bars go: one change, one box
+    ASSERT_EQ(machine.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(machine.dialogs.boxes[0].text.rfind("Registry ERROR!", 0), 0u);
+    EXPECT_EQ(paintsUnderTheBox, 1);
+    form->PeerPainted();
+    form->PeerPainted();
+    EXPECT_EQ(machine.dialogs.boxes.size(), 1u);
+
+    machine.registry.ClearAccessRules();
+    form->SpeedButton6.PeerMouseMove(100, 19);
+    EXPECT_EQ(machine.registry.Dword(port::RegRoot::CurrentUser, objects, "StatusBar1").value_or(9), 1u);
+    EXPECT_EQ(machine.registry.Dword(port::RegRoot::CurrentUser, objects, "StatusBar2").value_or(9), 0u);
+}
+
+// Windows ending the session by other means (a log off from the Start menu) saves as "E&xit"
+// does, once.
+TEST_F(MainWindowTest, EndOfTheSessionSavesOnce) {
+    Start();
+    const std::string window = "Software\\QAV\\Ravelin\\LocalUser\\Window";
+    form->SetBounds(40, 50, form->Width(), form->Height());
+    form->PeerEndSession();
+    EXPECT_TRUE(machine.registry.HasValue(port::RegRoot::CurrentUser, window, "Top"));
+    EXPECT_FALSE(machine.atoms.Has("RVLN!-Chris"));
+    const int writes = machine.registry.WriteCalls();
+    form->PeerEndSession();
+    EXPECT_EQ(machine.registry.WriteCalls(), writes);
+}
+
 TEST_F(MainWindowTest, LockedStatusBarsStay) {
     Start();
     form->SpeedButton6.Click();

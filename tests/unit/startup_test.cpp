@@ -48,6 +48,26 @@ TEST_F(StartupTest, SecondStartOfTheSameUserEndsSilently) {
     EXPECT_TRUE(machine.dialogs.boxes.empty());
 }
 
+// A crashed or killed instance leaves its atom behind but not its mutex: the next start runs.
+// Where no mutex can be made the atom alone decides, as before.
+TEST_F(StartupTest, AStaleAtomWithoutARunningInstanceDoesNotStopAStart) {
+    machine.atoms.GlobalAddAtom("RVLN!-Chris");  // left behind by a killed instance
+    app::Program next(platform);
+    EXPECT_TRUE(next.Start());
+    ASSERT_NE(next.Form(), nullptr);
+    EXPECT_TRUE(machine.atoms.MutexHeld("RVLN!-Chris"));
+
+    app::Program third(platform);
+    EXPECT_FALSE(third.Start());
+
+    sim::Machine m;
+    m.atoms.mutexUnavailable = true;
+    m.atoms.GlobalAddAtom("RVLN!-Chris");
+    port::Platform p = m.Platform();
+    app::Program blocked(p);
+    EXPECT_FALSE(blocked.Start());
+}
+
 TEST_F(StartupTest, AnotherUserRunsSideBySide) {
     app::Program first(platform);
     ASSERT_TRUE(first.Start());

@@ -12,6 +12,8 @@ class Win32Atoms final : public port::AtomPort {
     port::Atom GlobalFindAtom(const std::string& name) override;
     port::Atom GlobalAddAtom(const std::string& name) override;
     void GlobalDeleteAtom(port::Atom atom) override;
+    port::InstanceMutex CreateInstanceMutex(const std::string& name, bool& alreadyExists) override;
+    void CloseInstanceMutex(port::InstanceMutex mutex) override;
 };
 
 }  // namespace win32

@@ -1,5 +1,7 @@
 #include "win32/ports/system_info.h"
 
+#include <shlobj.h>
+
 #include <vector>
 
 #include "win32/module_path.h"
@@ -108,6 +110,13 @@ std::string Win32SystemInfo::GetTempPath() {
 
 std::string Win32SystemInfo::ExecutablePath() {
     return Narrow(ModuleFileName(nullptr));
+}
+
+std::string Win32SystemInfo::GetLocalAppDataFolder() {
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, path)))
+        return {};
+    return Narrow(path);
 }
 
 std::string Win32SystemInfo::CommandLine() {

@@ -22,6 +22,7 @@ class Win32SystemInfo final : public port::SystemInfoPort {
     std::string GetSystemDirectory() override;
     std::string GetTempPath() override;
     std::string ExecutablePath() override;
+    std::string GetLocalAppDataFolder() override;
     std::string CommandLine() override;
 };
 

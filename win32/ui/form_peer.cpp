@@ -205,9 +205,29 @@ bool FormPeer::OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result
             OnActivate(LOWORD(wparam) != WA_INACTIVE, HIWORD(wparam) != 0);
             result = 0;
             return true;
-        case WM_PAINT:
-            form_.PeerPainted();
-            return false;
+        case WM_PAINT: {
+            // The update region is validated first, so that a message box the handler shows
+            // does not bring the same paint round again; nor does the handler run inside itself.
+            PAINTSTRUCT ps;
+            BeginPaint(hwnd, &ps);
+            EndPaint(hwnd, &ps);
+            if (!painting_) {
+                painting_ = true;
+                form_.PeerPainted();
+                painting_ = false;
+            }
+            result = 0;
+            return true;
+        }
+        case WM_QUERYENDSESSION:
+            result = TRUE;
+            return true;
+        case WM_ENDSESSION:
+            // Windows ends the session by other means (the Start menu): the process may be gone
+            // once this returns, so the main window saves now.
+            if (wparam && IsMain()) form_.PeerEndSession();
+            result = 0;
+            return true;
         case WM_ERASEBKGND:
             if (HBRUSH brush = ColorBrush()) {
                 RECT r;

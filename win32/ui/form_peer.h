@@ -44,6 +44,7 @@ class FormPeer final : public Win32Peer {
     HWND savedFocus_ = nullptr;
     UINT defaultId_ = 0;
     bool modal_ = false;
+    bool painting_ = false;  // a box shown while painting runs a modal loop that paints again
 };
 
 // Window styles of a form's border settings.
