@@ -182,7 +182,7 @@ TEST_F(EngineTest, UnwritableProgramFolderLogsInTheUsersFolder) {
     EXPECT_TRUE(eventlog::LogFileExists(program->State()));
     eventlog::ShowLog(*form);
     ASSERT_FALSE(machine.shell.calls.empty());
-    EXPECT_EQ(machine.shell.calls.back().parameters, kUserLog);
+    EXPECT_EQ(machine.shell.calls.back().directory + machine.shell.calls.back().parameters, kUserLog);
     machine.dialogs.Answer(port::kIdYes);
     eventlog::EraseLog(*form);
     EXPECT_FALSE(machine.files.Exists(kUserLog));

@@ -321,11 +321,15 @@ TEST_F(SettingsSaveTest, AUsersChangeStoresTheStatusBarsARepaintDoesNot) {
     const int writes = ValueWrites();
     form->Form1_Resize();
     EXPECT_EQ(ValueWrites(), writes);
-    form->StatusBar1.PeerMouseMove(5, 8);  // StatusBar2 goes
+    form->SetStatusBarShown(form->StatusBar2, false);
+    form->Form1_Resize();
+    EXPECT_EQ(ValueWrites(), writes);
+    settings::StoreStatusBarVisibility(*form);
     EXPECT_EQ(Dword("Objects", "StatusBar1"), 1u);
     EXPECT_EQ(Dword("Objects", "StatusBar2"), 0u);
     const int afterChange = ValueWrites();
-    form->StatusBar1.PeerMouseMove(5, 9);  // and comes back: only it is written
+    form->SetStatusBarShown(form->StatusBar2, true);
+    settings::StoreStatusBarVisibility(*form);  // only what changed is written
     EXPECT_EQ(Dword("Objects", "StatusBar2"), 1u);
     EXPECT_EQ(ValueWrites(), afterChange + 1);
 }
