@@ -24,7 +24,7 @@ dirs::DirsView MakeDirsView(TForm1& f) {
                           f.CheckBox3,
                           f.CheckBox19,
                           f.CheckBox18,
-                          f.TrayIconActive,
+                          f.XKTrayIcon951.ActiveFlag(),
                           f.MainWindowAway,
                           f.DeviceOperationRunning,
                           f.AskOrEmptyDialogVisible};

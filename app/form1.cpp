@@ -7,6 +7,7 @@
 #include "hotkeys/shutdown_hotkey.h"
 #include "log/log_page.h"
 #include "settings/settings_store.h"
+#include "tray/tray_window.h"
 #include "ui/pictures.h"
 
 namespace app {
@@ -30,7 +31,6 @@ TForm1::TForm1(ProgramState& state)
       SpeedButton6(this, "SpeedButton6"),
       Timer1(state.os.loop),
       Timer3(state.os.loop),
-      PopupMenu1("PopupMenu1"),
       PopupMenu2("PopupMenu2"),
       Settings1(&PopupMenu2, "Settings1", "&Settings"),
       Controls1(&Settings1, "Controls1", "&Controls"),
@@ -164,7 +164,7 @@ void TForm1::BuildMainView() {
     };
     // A minimise from the caption reaches the window directly, never the message hook.
     OnStateChange = [this](ui::WindowState state) {
-        if (state == ui::WindowState::Minimized) MinimizedToTaskBar = true;
+        if (state == ui::WindowState::Minimized) tray::SetMinimizedToTaskBar(*this, true);
     };
     BitBtn2.OnClick = [this] { BitBtn2_Click(); };
     Button1.OnClick = [this] { Exit_Choice(); };

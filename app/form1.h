@@ -8,6 +8,7 @@
 #include "hotkeys/hotkey_view.h"
 #include "shutdown/watchdog_page.h"
 #include "timers/countdown_core.h"
+#include "tray/tray_menu.h"
 #include "tray/xk_tray95.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -20,7 +21,7 @@ struct TimerView;
 }
 namespace app {
 
-class TForm1 : public ui::Form, public Notebook {
+class TForm1 : public ui::Form, public Notebook, public tray::TrayMenu {
   public:
     explicit TForm1(ProgramState& program);
     ~TForm1() override;
@@ -45,8 +46,7 @@ class TForm1 : public ui::Form, public Notebook {
     ui::Timer Timer1;
     ui::Timer Timer3;
 
-    // The tray menu and the window's context menu.
-    ui::PopupMenu PopupMenu1;
+    // The window's context menu (the tray menu comes with tray::TrayMenu).
     ui::PopupMenu PopupMenu2;
     ui::MenuItem Settings1;
     ui::MenuItem Controls1, SystemTray1, GraphicControls1, Tasks1, EventLog1, Beeper1;
@@ -74,7 +74,7 @@ class TForm1 : public ui::Form, public Notebook {
     bool InvisibleStart = false;
     timers::Countdown Countdown;
     bool MainActionGate = true;
-    bool TrayIconActive = false;     // the tray icon is shown
+    bool TrayIconActive() const { return XKTrayIcon951.Active(); }
     bool TrayIconWasActive = false;  // remembered at the end of start-up
     bool ActivatedFromTray = false;  // the window came up from the tray icon
     bool FirstActivationAfterShowFromTray = false;
@@ -126,6 +126,8 @@ class TForm1 : public ui::Form, public Notebook {
     // The steps of "E&xit" when Windows ends the session by other means; once.
     void EndSessionSave();
     void BitBtn2_Click();
+    void XKTrayIcon951AppMinimize();
+    void XKTrayIcon951AppRestore();
     void Help1Click();
     void Help2Click();
     void SpeedButton6MouseMove(int x, int y);

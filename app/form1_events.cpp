@@ -21,7 +21,7 @@ void TForm1::AppMessage(const port::Message& msg, bool& handled) {
         if (msg.wparam < 0xF000) {
             tray::TimerWindowCommand(*this, static_cast<std::uint32_t>(msg.wparam));
         } else if ((msg.wparam & 0xFFF0) == port::kScMinimize) {
-            MinimizedToTaskBar = true;
+            tray::SetMinimizedToTaskBar(*this, true);
         }
         return;
     }
@@ -147,7 +147,7 @@ void TForm1::Form1_Resize() {
         Button1.SetEnabled(false);
         Button2.SetDefault(true);
     }
-    MinimizedToTaskBar = false;
+    tray::SetMinimizedToTaskBar(*this, false);
 }
 
 void TForm1::Form1_Show() {
@@ -163,7 +163,7 @@ void TForm1::Form1_Show() {
 void TForm1::FormActivate() {
     if (ActivatedFromTray) return;
     lib::WindowAnimator& animator = program.animator;
-    const bool skip = TrayIconActive || FirstActivationAfterShowFromTray || DeviceOperationRunning;
+    const bool skip = TrayIconActive() || FirstActivationAfterShowFromTray || DeviceOperationRunning;
     FirstActivationAfterShowFromTray = false;
     if (!animator.Pending()) return;
     if (skip) {
@@ -173,6 +173,17 @@ void TForm1::FormActivate() {
         return;
     }
     animator.AnimateGrow(*this, WindowLeft, WindowTop, 0);
+}
+
+void TForm1::XKTrayIcon951AppMinimize() {
+    if (HiddenStart && CheckBox4.Checked() && TrayIconActive())
+        os().taskbar.ShowWindow(program.application.Handle(), port::kSwHide);
+    MainWindowAway = true;
+}
+
+void TForm1::XKTrayIcon951AppRestore() {
+    if (DeviceOperationRunning && TrayIconActive()) XKTrayIcon951.HideForm(*this);
+    MainWindowAway = false;
 }
 
 void TForm1::FormHide() {

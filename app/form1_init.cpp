@@ -52,6 +52,7 @@ void TForm1::PrepareMainWindow() {
     }
     if (!IsWin9x(kind)) Page6.enabled = false;
     if (kind != osWin98) Win98ReBoot1.enabled = false;
+    tray::BindTrayMenu(*this);
     const sysopts::SystemOptionsView systemOptions{
         os(),       program.osKind, CheckBox7, CheckBox8, CheckBox9,  CheckBox26,     CheckBox27,
         CheckBox15, Edit3,          Button6,   Button7,   StatusBar1, LoadingSettings};
@@ -124,7 +125,7 @@ void TForm1::InitForm1() {
         starting_ = false;
     }
 
-    TrayIconWasActive = TrayIconActive;
+    TrayIconWasActive = TrayIconActive();
     PreviousMethodIndex = ComboBox1.ItemIndex();
     if (program.DeviceTable.DeviceCount() == 0) {
         CheckBox19.SetEnabled(false);

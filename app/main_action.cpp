@@ -21,17 +21,17 @@ void TForm1::Exit_Choice() {
     engine.commandLineMethodName.clear();
     PendingMethodCode = code;
     ApplyAutostart();
-    if (TrayIconActive) tray::ShowArmedTrayMenu(*this);
+    if (TrayIconActive()) tray::ShowArmedTrayMenu(*this);
 
     if (!CheckBox4.Checked()) {
         program.engine.ExecuteActionWithChoice(code);
         return;
     }
     if (!CheckBox12.Checked() && HiddenStart) {
-        if (TrayIconActive) {
+        if (TrayIconActive()) {
             tray::ShowFromTray(*this);
             BitBtn3.Click();
-            tray::TimerWindowMenu(*this);
+            tray::TimerWindowMenu(*this, false, false);
         } else {
             Show();
             os().taskbar.ShowWindow(program.application.Handle(), port::kSwShowNormal);

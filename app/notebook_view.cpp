@@ -191,7 +191,7 @@ void TForm1::ShowSettingsPanel() {
     }
     // Systems without a tray hide the tray group while the settings load; the notebook shows it.
     if (RememberedSubPage(kControls) == 1) GroupTray.SetVisible(true);
-    if (TrayIconActive) tray::LockTrayMenu(*this);
+    if (TrayIconActive()) tray::LockTrayMenu(*this);
     if (starting_ && CheckBox4.Checked()) {
         tray::ShowFromTray(*this);
     } else {
@@ -223,17 +223,14 @@ void TForm1::CloseSettingsPanel() {
         SetClientSize(mainClientWidth_, mainClientHeight_);
         mainClientWidth_ = mainClientHeight_ = 0;
     }
-    if (TrayIconActive) {
-        tray::UnlockTrayMenu(*this);
-        os().taskbar.ShowWindow(program.application.Handle(), port::kSwShow);
-    }
+    tray::SettingsPanelClosed(*this);
     CheckBox2.SetEnabled(CheckBox12.Checked() && CheckBox12.Enabled() && program.osKind != osNT3);
 }
 
 void TForm1::OpenSettingsNotebook(int tab) {
     if (wiping_) return;
     if (CountdownRunning) timers::StopCountdown(TimersView());
-    if (TrayIconActive) tray::ShowFromTray(*this);
+    if (TrayIconActive()) tray::ShowFromTray(*this);
     ComboBox1.SetEnabled(false);
     ComboBox1.SetVisible(false);
     PageControl1.SetActivePageIndex(tab);

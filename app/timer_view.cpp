@@ -44,7 +44,7 @@ timers::TimerView TForm1::TimersView() {
                              InvisibleStart,
                              PendingMethodCode,
                              ActivatedFromTray,
-                             TrayIconActive,
+                             XKTrayIcon951.ActiveFlag(),
                              MinimizedToTaskBar,
                              LoadingSettings};
 }

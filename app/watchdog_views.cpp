@@ -14,7 +14,7 @@ shutdown::WatchdogView MakeWatchdogView(TForm1& form) {
         form.Edit1,
         form.Label10,
         form.PendingMethodCode,
-        form.TrayIconActive,
+        form.XKTrayIcon951.ActiveFlag(),
         [&form](bool active) { tray::SetTrayIconActive(form, active); },
         [&form] { timers::StopCountdown(form.TimersView()); },
         [&form] { tray::UpdateTrayMenu(form); },

@@ -34,7 +34,7 @@ struct DirsView {
     const ui::CheckBox& CheckBox3;   // "Enable &Hints in Windows"
     const ui::CheckBox& CheckBox19;  // "As&k before ejecting..."
     const ui::CheckBox& CheckBox18;  // "Inform &before retracting..."
-    bool& TrayIconActive;
+    const bool& TrayIconActive;
     const bool& MainWindowAway;
     const bool& DeviceOperationRunning;
     bool& AskOrEmptyDialogVisible;

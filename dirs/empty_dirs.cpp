@@ -10,6 +10,7 @@
 #include "lib/messages.h"
 #include "settings/keys.h"
 #include "settings/registry_access.h"
+#include "tray/tray_window.h"
 
 namespace dirs {
 
@@ -48,7 +49,9 @@ void EmptyDirectoriesNow(app::ProgramState& program) {
     EmptyDirectoriesNow(view, Origin::Shutdown);
 }
 
-void SetTrayIconActive(DirsView&, bool) {}
+void SetTrayIconActive(DirsView& view, bool active) {
+    if (view.program.form) tray::SetTrayIconActive(*view.program.form, active);
+}
 
 void CloseAskDialogIfOpen(DirsView&) {}
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the emptying dialog asks of the tray icon and of the ask dialog. Both arrive with their
-// own windows; until then these calls leave everything as it is.
+// What the emptying dialog asks of the tray icon and of the ask dialog. The ask dialog arrives
+// with its own window; until then closing it leaves everything as it is.
 #include "dirs/dirs_view.h"
 
 namespace dirs {

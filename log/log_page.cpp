@@ -53,7 +53,10 @@ void UpdateShowLogButton(app::TForm1& form) {
 }
 
 void UpdateLogFileMenus(app::TForm1& form) {
-    form.LogFile1.enabled = LogFileExists(form.program);
+    const bool exists = LogFileExists(form.program);
+    form.LogFile1.enabled = exists;
+    // The locked tray menu keeps the entry off until the notebook closes.
+    if (!form.TrayMenuLocked) form.LogFile2.enabled = exists;
 }
 
 void BindLogPage(app::TForm1& form) {

@@ -12,6 +12,7 @@
 #include "settings/keys.h"
 #include "settings/registry_access.h"
 #include "settings/settings_store.h"
+#include "tray/tray_window.h"
 
 namespace settings {
 namespace {
@@ -79,6 +80,7 @@ void LoadTimer(app::TForm1& form, UserReader& r) {
     form.CheckBox24.SetChecked(r.Bool("Controls", "BeeperEnabled", false));
     form.CheckBox4.SetChecked(r.Bool("Timer1", "Enabled", false));
     form.CheckBox12.SetEnabled(form.CheckBox4.Checked());
+    form.Hide1.caption = "&Show";
     form.Edit2.SetText(std::to_string(r.Int("Timer1", "Edit1", 60, 1, 99'999'998)));
     if (r.Bool("Timer1", "Radio1", false)) {
         form.RadioButton1.SetChecked(true);
@@ -131,6 +133,8 @@ void LoadTrayOptions(app::TForm1& form, UserReader& r) {
     // Any other number leaves the option as it is.
     const int systray = ReadNumberText(form.os().registry, kProgramKey, kLocalUserSection, "Systray", 0);
     if (systray == 1) {
+        tray::FindTrayFrames(form);
+        form.XKTrayIcon951.SetState(tray::tsEnabled);
         SetAutostart(form.os());
         form.CheckBox10.SetChecked(true);
     } else if (systray == 0) {
@@ -154,7 +158,14 @@ void LoadStartUp(app::TForm1& form, UserReader& r) {
     const bool canStartHidden = shell && form.CheckBox4.Checked() && form.CheckBox4.Enabled() &&
                                 form.CheckBox12.Checked() && form.CheckBox12.Enabled();
     if (canStartHidden) form.CheckBox2.SetEnabled(true);
-    form.CheckBox2.SetChecked(r.Bool("Controls", "InvisibleWindow", true) && shell);
+    const bool invisible = r.Bool("Controls", "InvisibleWindow", true);
+    if (invisible && shell) {
+        form.TimerWindow1.enabled = true;
+    } else if (!invisible && canStartHidden) {
+        form.Hide1.checked = false;
+        form.Hide1.caption = "&Hide";
+    }
+    form.CheckBox2.SetChecked(invisible && shell);
 }
 
 void LoadWatchdogs(app::TForm1& form, UserReader& r) {

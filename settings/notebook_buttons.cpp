@@ -6,6 +6,7 @@
 #include "settings/settings_store.h"
 #include "settings/user_values.h"
 #include "timers/countdown.h"
+#include "tray/tray_window.h"
 
 namespace settings {
 
@@ -13,6 +14,7 @@ void TabSheet1_Save(app::TForm1& form) {
     form.CloseSettingsPanel();
     SaveSettings(form);  // the autostart value too: written once, so a refusal shows one box
     if (form.CheckBox4.Checked()) timers::ShowTimerControls(form.TimersView());
+    tray::UpdateTrayMenu(form);
     form.BitBtn3.SetEnabled(true);
     if (form.Button1.Visible() && form.Button1.Enabled()) form.Button1.SetFocus();
     if (form.CheckBox1.Checked()) {
@@ -40,6 +42,7 @@ void TabSheet1_Default(app::TForm1& form) {
 void TabSheet1_Cancel(app::TForm1& form) {
     form.CloseSettingsPanel();
     RestoreSettingsSnapshot(form);
+    tray::ApplyTrayAnimation(form);
     hotkeys::ShutdownHotkeyRestored(form.Hotkeys());
     if (form.CheckBox4.Checked()) timers::ShowTimerControls(form.TimersView());
     if (!form.SpeedButton2.Down()) {
@@ -47,6 +50,7 @@ void TabSheet1_Cancel(app::TForm1& form) {
         form.Button1.SetEnabled(true);
         form.Button1.SetFocus();
     }
+    tray::UpdateTrayMenu(form);
 }
 
 }  // namespace settings

@@ -36,7 +36,7 @@ struct WatchdogView {
     ui::Edit& Edit1;
     ui::Label& Label10;
     std::uint8_t& PendingMethodCode;
-    bool& TrayIconActive;
+    const bool& TrayIconActive;
     std::function<void(bool active)> setTrayIcon;
     std::function<void()> stopCountdown;
     std::function<void()> refreshTrayHint;

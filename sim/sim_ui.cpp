@@ -86,7 +86,7 @@ int SimUi::RunModal(ui::Form& form) {
 
 void SimUi::Popup(ui::PopupMenu& menu, int x, int y) {
     if (menu.OnPopup) menu.OnPopup();
-    PopupRun run{menu.Name(), x, y, {}, false};
+    PopupRun run{menu.Name(), x, y, {}, false, menu.alignment};
     ui::MenuItem* item = nullptr;
     if (!popupChoices_.empty()) {
         item = FindItem(menu, popupChoices_.front());

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 #include "ui/backend.h"
+#include "ui/menu.h"
 
 namespace ui {
 class MenuItem;
@@ -35,6 +36,7 @@ struct PopupRun {
     int x = 0, y = 0;
     std::string chosen;  // name of the item chosen, empty when none
     bool clicked = false;
+    ui::PopupAlignment alignment = ui::PopupAlignment::Left;
 };
 
 // What a recording peer saw of its widget.

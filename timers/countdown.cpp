@@ -127,7 +127,7 @@ void Timer1Timer(const TimerView& v) {
         const bool invisible = v.CheckBox2.Checked() && v.CheckBox2.Enabled();
         if (!v.CheckBox2.Checked()) {
             v.window.Show();
-            tray::TimerWindowMenu(v.form);
+            tray::TimerWindowMenu(v.form, true, v.CheckBox2.Checked());
         } else if (invisible && !v.CheckBox14.Checked()) {
             tray::RestoreFromTray(v.form);
         }

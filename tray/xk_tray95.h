@@ -150,6 +150,8 @@ class TXKTrayIcon95 {
     void SetDisabledIcon(port::IconId picture);
     TXKTrayIconAnimation& Animation() { return *animation_; }
     bool Active() const { return active_; }
+    // For views that read the state as a flag.
+    const bool& ActiveFlag() const { return active_; }
     void SetActive(bool on);
     bool AutoPopup = false;
     const std::string& Hint() const { return hint_; }

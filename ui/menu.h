@@ -42,11 +42,16 @@ class MenuItem {
     std::vector<MenuItem*> items_;
 };
 
+// Where the menu stands against the point it pops up at.
+enum class PopupAlignment { Left, Right };
+
 class PopupMenu : public MenuItem {
   public:
     explicit PopupMenu(std::string name) : MenuItem(nullptr, std::move(name)) {}
-    // Runs before the menu opens, so that entries can follow the program's state.
+    // Runs before the menu opens, so that entries can follow the program's state. The backend
+    // runs it, whoever pops the menu up.
     std::function<void()> OnPopup;
+    PopupAlignment alignment = PopupAlignment::Left;
 };
 
 // Text of a shortcut as a menu shows it ("Ctrl+X").

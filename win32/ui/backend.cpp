@@ -189,6 +189,7 @@ int Win32Backend::RunModal(ui::Form& form) {
 }
 
 void Win32Backend::Popup(ui::PopupMenu& menu, int x, int y) {
+    if (menu.OnPopup) menu.OnPopup();
     HWND owner = GetActiveWindow();
     if (!owner) owner = MainFormWindow();
     if (!owner) owner = AppWindow();

@@ -193,9 +193,7 @@ void FormPeer::RestoreFocus() {
 void FormPeer::ShowContextMenu(LPARAM lparam) {
     int x = GET_X_LPARAM(lparam), y = GET_Y_LPARAM(lparam);
     if (x == -1 && y == -1) backend_.CursorPos(x, y);  // from the keyboard
-    ui::PopupMenu* menu = form_.contextMenu;
-    if (menu->OnPopup) menu->OnPopup();
-    backend_.Popup(*menu, x, y);
+    backend_.Popup(*form_.contextMenu, x, y);
 }
 
 bool FormPeer::OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {

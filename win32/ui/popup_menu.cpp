@@ -58,14 +58,15 @@ OwnedMenu BuildPopupMenu(ui::MenuItem& menu, MenuCommands& commands) {
     return popup;
 }
 
-ui::MenuItem* TrackPopup(ui::MenuItem& menu, HWND owner, int x, int y) {
+ui::MenuItem* TrackPopup(ui::PopupMenu& menu, HWND owner, int x, int y) {
     MenuCommands commands;
     OwnedMenu popup = BuildPopupMenu(menu, commands);
     if (!popup) return nullptr;
     // Without the foreground the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(owner);
-    UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(popup.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, owner, nullptr));
+    UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY;
+    if (menu.alignment == ui::PopupAlignment::Right) flags |= TPM_RIGHTALIGN;
+    UINT chosen = static_cast<UINT>(TrackPopupMenu(popup.Get(), flags, x, y, 0, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0);
     if (chosen == 0 || chosen > commands.size()) return nullptr;
     return commands[chosen - 1];

@@ -15,7 +15,8 @@ using MenuCommands = std::vector<ui::MenuItem*>;
 // disabled items, separators, sub-menus and the default item.
 OwnedMenu BuildPopupMenu(ui::MenuItem& menu, MenuCommands& commands);
 
-// Shows the menu and returns the chosen item, or null when the menu was dismissed.
-ui::MenuItem* TrackPopup(ui::MenuItem& menu, HWND owner, int x, int y);
+// Shows the menu (right-aligned at the point when the menu asks so) and returns the chosen item, or null when
+// the menu was dismissed.
+ui::MenuItem* TrackPopup(ui::PopupMenu& menu, HWND owner, int x, int y);
 
 }  // namespace win32
