@@ -418,6 +418,17 @@ def draw_main_button(state):
     return c
 
 
+def draw_disabled_icon(size):
+    """The application icon in light greys: the tray icon's disabled picture."""
+    c = draw_main_icon(size)
+
+    def grey_out(r, g, b):
+        lum = 0.3 * r + 0.59 * g + 0.11 * b
+        return (lum * 0.5 + 160 * 0.5,) * 3
+    c.map_colours(grey_out)
+    return c
+
+
 def draw_led(lit):
     """A round LED of 15 x 15 pixels in a dark bezel: lit is the colour of its light."""
     c = Canvas(15, 15, background=BUTTON_FACE)
@@ -450,6 +461,9 @@ def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     write_ico(os.path.join(out_dir, "main.ico"),
               [(draw_main_icon(32), 8), (draw_main_icon(16), 8), (draw_main_icon(32), 32), (draw_main_icon(16), 32)])
+    write_ico(os.path.join(out_dir, "disabled.ico"),
+              [(draw_disabled_icon(32), 8), (draw_disabled_icon(16), 8), (draw_disabled_icon(32), 32),
+               (draw_disabled_icon(16), 32)])
     write_bmp(os.path.join(out_dir, "settings.bmp"), draw_settings())
     write_bmp(os.path.join(out_dir, "tray.bmp"), draw_tray())
     write_bmp(os.path.join(out_dir, "info.bmp"), draw_info())

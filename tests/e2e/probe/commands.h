@@ -49,4 +49,7 @@ int CmdMessageBox(const Args& args, Json& json);
 int CmdAnswerBox(const Args& args, Json& json);
 
 int CmdHoldHotkeys(const Args& args, Json& json);
+int CmdTrayIcons(const Args& args, Json& json);
+int CmdTrayClick(const Args& args, Json& json);
+int CmdTrayRestart(const Args& args, Json& json);
 int CmdVolatileKey(const Args& args, Json& json);

@@ -17,6 +17,7 @@
 //   messagebox [--exe NAME] [--pid N] [--timeout MS] | answer-box BUTTON (same options)
 //   hold-hotkeys COMBO... (for example ctrl+alt+d): holds them until its window is closed
 //   volatile-key SUBKEY NAME=VALUE...   volatile HKLM key with string values (hardware branch)
+//   tray-icons | tray-click TIP [--double] [--right] | tray-restart HWND ID   the notification area
 #include <windows.h>
 
 #include <string_view>
@@ -54,6 +55,9 @@ constexpr Command kCommands[] = {
     {L"answer-box", CmdAnswerBox},
     {L"hold-hotkeys", CmdHoldHotkeys},
     {L"volatile-key", CmdVolatileKey},
+    {L"tray-icons", CmdTrayIcons},
+    {L"tray-click", CmdTrayClick},
+    {L"tray-restart", CmdTrayRestart},
 };
 
 // Raw bytes to the handle: the C runtime's text mode would turn "\n" into "\r\n" and its code page
