@@ -171,6 +171,12 @@ Notebook::Notebook(ui::Form* form)
         other->SetVisible(false);
         other->SetAlign(ui::Align::Client);
     }
+    // A sub-page gets its windows when it first shows: start-up makes those of the main view.
+    for (ui::GroupBox* page : {&GroupTray, &GroupGraphic, &GroupTasks, &GroupEventLog, &GroupBeeper,
+                               &GroupHotKeys1, &GroupHotKeys2, &GroupTimers, &GroupRunInit, &GroupEmptyDirs,
+                               &GroupDevices, &GroupCPanel, &GroupSplash, &GroupBoot}) {
+        page->SetPeerOnFirstShow(true);
+    }
 
     Panel2.SetHeight(32);
     Panel2.SetAlign(ui::Align::Bottom);

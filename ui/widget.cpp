@@ -60,6 +60,7 @@ void Widget::SetVisible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;
     Changed(Change::Visible);
+    if (visible) CreateWaitingPeers();
     if (!visible) {
         if (Form* form = OwnerForm();
             form && form != this && form->ActiveControl() && !form->ActiveControl()->Showing()) {
@@ -139,10 +140,37 @@ void Widget::PeerMoved(int left, int top, int width, int height) {
     if (resized) Realign();
 }
 
+bool Widget::ShownOnForm() const {
+    for (const Widget* w = this; w->parent_; w = w->parent_) {
+        if (!w->visible_) return false;
+    }
+    return true;
+}
+
 void Widget::CreatePeers(Backend& backend) {
+    peerWaiting_ = peerOnFirstShow_ && !ShownOnForm();
+    if (peerWaiting_) return;
     if (!peer_) peer_ = backend.CreatePeer(*this);
     for (Widget* child : children_)
         child->CreatePeers(backend);
+}
+
+void Widget::CreateWaitingPeers() {
+    Form* form = OwnerForm();
+    Backend* backend = form ? form->GetBackend() : nullptr;
+    if (!backend || !ShownOnForm()) return;
+    // Down the visible branches only: a waiting widget under a hidden parent keeps waiting.
+    std::vector<Widget*> pending{this};
+    while (!pending.empty()) {
+        Widget* w = pending.back();
+        pending.pop_back();
+        if (w != this && !w->visible_) continue;
+        if (w->peerWaiting_) {
+            w->CreatePeers(*backend);
+            continue;
+        }
+        pending.insert(pending.end(), w->children_.begin(), w->children_.end());
+    }
 }
 
 void Widget::DestroyPeers() {

@@ -127,9 +127,19 @@ class Widget {
     void PeerMoved(int left, int top, int width, int height);
 
     Peer* GetPeer() const { return peer_.get(); }
-    // Creates peers for this widget and its children (parents first).
+    // Creates peers for this widget and its children (parents first). A widget that waits for its
+    // first show and is not shown on its form yet is left out, with its children.
     void CreatePeers(Backend& backend);
     void DestroyPeers();
+    // The native control of this widget and of its children is made only when the widget first
+    // shows on its form (visible itself and in every parent below the form), not with the form:
+    // a page that is never opened costs no windows. The model holds their state meanwhile and the
+    // peer takes it over when it is made.
+    void SetPeerOnFirstShow(bool on) { peerOnFirstShow_ = on; }
+    // Left out by CreatePeers: the peers wait for the widget to show.
+    bool PeerWaiting() const { return peerWaiting_; }
+    // Visible itself and in every parent below the form; the form's own visibility does not count.
+    bool ShownOnForm() const;
 
     // Lays out the children that have an alignment inside this widget's client area.
     void Realign();
@@ -141,6 +151,8 @@ class Widget {
 
   protected:
     void Changed(Change what);
+    // Makes the peers that waited for this widget or a child to show, once they do.
+    void CreateWaitingPeers();
 
   private:
     Kind kind_;
@@ -157,6 +169,8 @@ class Widget {
     bool showHint_ = true;
     std::uint32_t color_ = kDefaultColor;
     int helpContext_ = 0;
+    bool peerOnFirstShow_ = false;
+    bool peerWaiting_ = false;
     std::unique_ptr<Peer> peer_;
 };
 

@@ -157,7 +157,9 @@ class StartUpCountdownTest(CountdownTestCase):
         self.wine.key(main["hwnd"], "O")
         self.assertTrue(self.wait_until(lambda: self.control(main, "PageControl1")["visible"], timeout=10))
         self.wine.key(main["hwnd"], "T")
-        box = self.wait_until(lambda: (c := self.control(main, "CheckBox12"))["visible"] and c, timeout=10)
+        # The Timers page gets its windows when it first shows.
+        box = self.wait_until(
+            lambda: (c := self.wine.find("CheckBox12", top=main["hwnd"])) and c["visible"] and c, timeout=10)
         self.assertTrue(box and box["enabled"], box)
         self.assertFalse(box["check"])
         self.wine.click(box["hwnd"])

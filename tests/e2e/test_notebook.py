@@ -35,8 +35,8 @@ SHORTCUTS = [
     ("P", SYSTEM, 1), ("S", SYSTEM, 2), ("O", SYSTEM, 3),
 ]
 
-PAGE_OF_GROUP = {name: (tab, page) for tab, (_, _, groups) in enumerate(TABS)
-                 for page, (name, _) in enumerate(groups, start=1)}
+# The sub-page of each control the tests change; a page has no windows before it first shows.
+PAGE_OF_CONTROL = {"CheckBox1": (CONTROLS, 2)}
 SHORTCUT_OF_PAGE = {(tab, page): key for key, tab, page in SHORTCUTS}
 
 EM_SETSEL = 0x00B1
@@ -251,6 +251,9 @@ class OpeningTest(NotebookTestCase):
 class KeyboardTest(NotebookTestCase):
     def test_letters_and_page_spinner_reach_every_sub_page(self):
         _, main = self.start_main()
+        made = sorted(ALL_GROUPS & set(self.wine.controls(main["hwnd"])))
+        self.assertEqual(made, [], "start-up made the windows of sub-pages not shown yet")
+        first_windows = {}
         self.wine.key(main["hwnd"], "O")
         self.assertIsNotNone(self.wait_page(main, CONTROLS, 1), f"\"O\" did not open the notebook: "
                                                                 f"{self.last_view.describe()}")
@@ -270,12 +273,16 @@ class KeyboardTest(NotebookTestCase):
                     self.problems.append(f"{how}: the page spinner shows on a tab without sub-pages")
                 self.check_layout(view, groups[page - 1][0])
                 self.screenshot_page(main, tab, page)
+                first_windows[groups[page - 1][0]] = view.named[groups[page - 1][0]]["hwnd"]
 
-        # Each tab comes back at the sub-page it was left on.
+        # Each tab comes back at the sub-page it was left on, in the windows made the first time.
         for tab in (CONTROLS, HOTKEYS, WATCHDOGS, SYSTEM):
             letter, _, groups = TABS[tab]
             self.wine.key(main["hwnd"], letter)
-            self.expect_page(main, tab, len(groups), f"back with key {letter}")
+            view = self.expect_page(main, tab, len(groups), f"back with key {letter}")
+            group = groups[-1][0]
+            if view is not None and view.named[group]["hwnd"] != first_windows.get(group):
+                self.problems.append(f"{group} got new windows when it showed again")
         self.assert_no_problems()
 
     def test_context_menu_shortcuts_open_their_sub_pages(self):
@@ -289,30 +296,29 @@ class KeyboardTest(NotebookTestCase):
 
 
 class LeavingTest(NotebookTestCase):
-    def page_of(self, main, name):
-        """(tab, sub-page) whose group holds a control."""
-        view = self.read(main)
-        by_hwnd = {e["hwnd"]: e for e in view.entries}
-        entry = view.named.get(name)
-        while entry is not None and entry["name"] not in PAGE_OF_GROUP:
-            entry = by_hwnd.get(entry["parent"])
-        self.assertIsNotNone(entry, f"{name} is on no sub-page of the notebook")
-        return PAGE_OF_GROUP[entry["name"]]
-
     def show_page_of(self, main, name):
-        """Brings up the sub-page that holds a control, as a user does with its Ctrl shortcut."""
-        tab, page = self.page_of(main, name)
+        """Brings up the sub-page that holds a control, as a user does with its Ctrl shortcut,
+        and checks that the control is on it."""
+        tab, page = PAGE_OF_CONTROL[name]
         # Not on the page already shown: the reading taken before the key arrives would pass for
         # the page while the program wipes it out and in again.
-        if self.wait_page(main, tab, page, timeout=1) is None:
+        view = self.wait_page(main, tab, page, timeout=1)
+        if view is None:
             self.wine.key(main["hwnd"], SHORTCUT_OF_PAGE[(tab, page)], ctrl=True)
-            self.assertIsNotNone(self.wait_page(main, tab, page), self.last_view.describe())
+            view = self.wait_page(main, tab, page)
+            self.assertIsNotNone(view, self.last_view.describe())
+        group = TABS[tab][2][page - 1][0]
+        by_hwnd = {e["hwnd"]: e for e in view.entries}
+        entry = view.named.get(name)
+        while entry is not None and entry["name"] != group:
+            entry = by_hwnd.get(entry["parent"])
+        self.assertIsNotNone(entry, f"{name} is not on {group}")
         return tab, page
 
     def reopen_at(self, main, name):
         """Opens the notebook again with "Settings...": the first tab at its remembered sub-page,
         then the sub-page of the control."""
-        tab, page = self.page_of(main, name)
+        tab, page = PAGE_OF_CONTROL[name]
         self.open_with_settings_button(main)
         self.assertIsNotNone(self.wait_page(main, CONTROLS, page if tab == CONTROLS else 1),
                              self.last_view.describe())

@@ -378,4 +378,51 @@ TEST_F(NotebookViewTest, F1ShowsTheTopicOfTheControlOrItsContainer) {
     EXPECT_EQ(machine.feedback.helpCalls[2].context, 10u);
 }
 
+TEST_F(NotebookViewTest, ASubPageGetsItsWindowsWhenItFirstShowsAndKeepsThem) {
+    machine.ui.recordingPeers = true;
+    Start();
+    // Start-up: the main view and the notebook's frame, no sub-page.
+    EXPECT_NE(machine.ui.Log(form->Button1), nullptr);
+    EXPECT_NE(machine.ui.Log(form->PageControl1), nullptr);
+    EXPECT_NE(machine.ui.Log(form->SpinEdit1), nullptr);
+    for (int tab = 0; tab < 5; ++tab) {
+        for (int page = 1; page <= app::TForm1::SubPageCount(tab); ++page) {
+            const ui::GroupBox& group = form->SubPagePanel(tab, page);
+            EXPECT_EQ(machine.ui.Log(group), nullptr) << group.Name();
+            for (const ui::Widget* control : group.Children())
+                EXPECT_EQ(machine.ui.Log(*control), nullptr) << control->Name();
+        }
+    }
+
+    EXPECT_FALSE(Press('G', kCtrl));
+    ASSERT_NE(machine.ui.Log(form->GroupGraphic), nullptr);
+    EXPECT_NE(machine.ui.Log(form->CheckBox1), nullptr);
+    // The first sub-page of the tab showed on the way; the other tabs still have none.
+    EXPECT_NE(machine.ui.Log(form->GroupTray), nullptr);
+    EXPECT_EQ(machine.ui.Log(form->GroupBeeper), nullptr);
+    EXPECT_EQ(machine.ui.Log(form->GroupCPanel), nullptr);
+
+    // Every page once, then every page again: the second round makes nothing new.
+    std::vector<const sim::PeerLog*> first;
+    for (int round = 0; round < 2; ++round) {
+        int index = 0;
+        for (char key : {'Y', 'G', 'A', 'L', 'B', '1', '2', 'T', 'R', 'D', 'M', 'P', 'S', 'O'}) {
+            Press(key, kCtrl);
+            const int tab = form->PageControl1.ActivePageIndex();
+            const int page = tab == 2 ? 1 : std::stoi(form->SpinEdit1.Text());
+            const ui::GroupBox& group = form->SubPagePanel(tab, page);
+            const sim::PeerLog* log = machine.ui.Log(group);
+            ASSERT_NE(log, nullptr) << key;
+            for (const ui::Widget* control : group.Children())
+                EXPECT_NE(machine.ui.Log(*control), nullptr) << control->Name();
+            if (round == 0) {
+                first.push_back(log);
+            } else {
+                EXPECT_EQ(log, first[static_cast<size_t>(index)]) << key;
+            }
+            ++index;
+        }
+    }
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "sim/machine.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -124,6 +126,69 @@ TEST(SimUi, RecordingPeersGiveWidgetsWindowsAndLogChanges) {
     EXPECT_NE(log->native, m.ui.Log(form)->native);
     EXPECT_EQ(log->updates.at(ui::Change::State), 1);
     EXPECT_EQ(log->updates.at(ui::Change::Caption), 1);
+}
+
+TEST(SimUi, APeerWaitingForItsFirstShowIsMadeOnceWhenItShows) {
+    sim::Machine m;
+    m.ui.recordingPeers = true;
+    ui::Form form("TForm1");
+    ui::Button button(&form, "Button1");
+    ui::Panel page(&form, "Page1");
+    ui::CheckBox box(&page, "CheckBox1");
+    ui::Panel frame(&form, "Frame1");
+    ui::Panel inner(&frame, "Page2");
+    ui::Edit edit(&inner, "Edit1");
+    page.SetPeerOnFirstShow(true);
+    page.SetVisible(false);
+    inner.SetPeerOnFirstShow(true);
+    frame.SetVisible(false);
+    form.Realize(m.ui);
+    EXPECT_NE(m.ui.Log(button), nullptr);
+    EXPECT_NE(m.ui.Log(frame), nullptr);
+    for (const ui::Widget* waiting : std::initializer_list<const ui::Widget*>{&page, &box, &inner, &edit})
+        EXPECT_EQ(m.ui.Log(*waiting), nullptr) << waiting->Name();
+    EXPECT_TRUE(page.PeerWaiting());
+    EXPECT_TRUE(inner.PeerWaiting());
+
+    // The model alone holds the state meanwhile, and reads it back as set.
+    box.SetChecked(true);
+    box.SetEnabled(false);
+    edit.SetText("C:\\TEMP");
+    EXPECT_TRUE(box.Checked());
+    EXPECT_FALSE(box.Enabled());
+    EXPECT_EQ(edit.Text(), "C:\\TEMP");
+
+    // Showing the form shows neither page; a page shows once it and its parents are visible.
+    form.Show();
+    EXPECT_EQ(m.ui.Log(page), nullptr);
+    page.Show();
+    const sim::PeerLog* pageLog = m.ui.Log(page);
+    ASSERT_NE(pageLog, nullptr);
+    ASSERT_NE(m.ui.Log(box), nullptr);
+    EXPECT_FALSE(page.PeerWaiting());
+    EXPECT_TRUE(box.Checked());
+    EXPECT_EQ(m.ui.Log(edit), nullptr);
+    frame.Show();
+    EXPECT_NE(m.ui.Log(inner), nullptr);
+    EXPECT_NE(m.ui.Log(edit), nullptr);
+    // Hidden and shown again: the same peer.
+    page.Hide();
+    page.Show();
+    EXPECT_EQ(m.ui.Log(page), pageLog);
+    EXPECT_EQ(pageLog->updates.at(ui::Change::Visible), 2);
+}
+
+TEST(SimUi, APageShownBeforeTheFormIsRealizedGetsItsPeerWithTheForm) {
+    sim::Machine m;
+    m.ui.recordingPeers = true;
+    ui::Form form("TForm1");
+    ui::Panel page(&form, "Page1");
+    ui::Label label(&page, "Label1");
+    page.SetPeerOnFirstShow(true);
+    page.Show();  // nothing to make yet
+    form.Realize(m.ui);
+    EXPECT_NE(m.ui.Log(page), nullptr);
+    EXPECT_NE(m.ui.Log(label), nullptr);
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ void Windows(Context& c);
 void Lists(Context& c);
 // The check list, pictures, and the edit's selection and click, on a form of their own.
 void ListsAndPictures(Context& c);
+// A page whose windows are made when it first shows, with the state the model got meanwhile.
+void PagesOnFirstShow(Context& c);
 void Hints(Context& c);
 void Menus(Context& c);
 void FormBehaviour(Context& c);

@@ -64,6 +64,7 @@ int wmain(int argc, wchar_t** argv) {
     checks::Loop(context);
     checks::Modal(context);
     checks::ListsAndPictures(context);
+    checks::PagesOnFirstShow(context);
     checks::TrayIcon(context);
     if (!ready.empty()) WaitForScreenshot(ready);
     checks::TrayIconGone(context);

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "ui/form.h"
 #include "win32/text.h"
 #include "win32/ui/backend.h"
@@ -35,6 +37,7 @@ bool Win32Peer::Realize() {
     }
     hwnd_ = hwnd;
     window_.Reset(hwnd);
+    KeepSiblingOrder(placement.parent);
     if (!OwnClass()) Subclass(hwnd, this);
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     if (widget_.kind() != ui::Kind::Form) {
@@ -43,11 +46,31 @@ bool Win32Peer::Realize() {
         SetPropW(hwnd, nameProperty_.c_str(), reinterpret_cast<HANDLE>(1));
     }
     using ui::Change;
-    for (Change what : {Change::Style, Change::Caption, Change::Items, Change::State, Change::Color,
-                        Change::Hint, Change::Default, Change::Enabled, Change::Bounds, Change::Visible}) {
+    for (Change what :
+         {Change::Style, Change::Caption, Change::Selection, Change::Items, Change::State, Change::Color,
+          Change::Hint, Change::Default, Change::Enabled, Change::Bounds, Change::Visible}) {
         Apply(what);
     }
     return true;
+}
+
+void Win32Peer::KeepSiblingOrder(HWND parent) {
+    // Controls made with their form stack in the order of the model, each new one under the
+    // others. One made later (its page shown for the first time) goes where it would have been:
+    // right over the window of the next sibling that has one.
+    ui::Widget* owner = widget_.Parent();
+    if (!owner || !parent) return;
+    const auto& siblings = owner->Children();
+    auto self = std::find(siblings.begin(), siblings.end(), &widget_);
+    if (self == siblings.end()) return;
+    for (auto it = self + 1; it != siblings.end(); ++it) {
+        Win32Peer* peer = Of(**it);
+        if (!peer || !peer->Hwnd() || GetParent(peer->Hwnd()) != parent) continue;
+        HWND above = GetWindow(peer->Hwnd(), GW_HWNDPREV);
+        if (above == hwnd_) return;
+        SetWindowPos(hwnd_, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return;
+    }
 }
 
 void Win32Peer::Update(ui::Change what) {

@@ -97,6 +97,8 @@ class Win32Peer : public ui::Peer, public MessageTarget {
     bool writing_ = false;
 
   private:
+    // Puts a window made after its later siblings' back in their stacking order.
+    void KeepSiblingOrder(HWND parent);
     bool Reflect(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
     bool Reflected(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
     void Detach();
