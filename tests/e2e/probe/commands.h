@@ -53,3 +53,4 @@ int CmdTrayIcons(const Args& args, Json& json);
 int CmdTrayClick(const Args& args, Json& json);
 int CmdTrayRestart(const Args& args, Json& json);
 int CmdVolatileKey(const Args& args, Json& json);
+int CmdLaunch(const Args& args, Json& json);

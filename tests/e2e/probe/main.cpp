@@ -18,6 +18,7 @@
 //   hold-hotkeys COMBO... (for example ctrl+alt+d): holds them until its window is closed
 //   volatile-key SUBKEY NAME=VALUE...   volatile HKLM key with string values (hardware branch)
 //   tray-icons | tray-click TIP [--double] [--right] | tray-restart HWND ID   the notification area
+//   launch EXE [ARG...] --class C [--title T] [--timeout MS]   start it; ms to its visible window
 #include <windows.h>
 
 #include <string_view>
@@ -58,6 +59,7 @@ constexpr Command kCommands[] = {
     {L"tray-icons", CmdTrayIcons},
     {L"tray-click", CmdTrayClick},
     {L"tray-restart", CmdTrayRestart},
+    {L"launch", CmdLaunch},
 };
 
 // Raw bytes to the handle: the C runtime's text mode would turn "\n" into "\r\n" and its code page
