@@ -10,10 +10,12 @@ usage: python3 bench/startup.py [BUILD_DIR] [--runs N] [--exe OTHER\\RVLN.EXE]
 
 A start is timed by the probe: it starts the program as the shell does for a user and checks every
 10 ms for the program's visible window of the expected class; the table shows the median of each
-program and its ratio to the smallest window program. Then one start of RVLN.EXE runs under Wine's
-relay trace with time stamps, limited to a few calls, and gives the program's own start work:
-from its first call (the C runtime's start-up) to its main window's ShowWindow, and on to its
-message loop's first GetMessageW, with the number of windows it created on the way."""
+program and its ratio to the smallest window program. Then one start of RVLN.EXE and one of the
+smallest window program run under Wine's relay trace with time stamps, limited to a few calls, and
+give each program's own start work: loading its DLLs (process start to the C runtime's first
+call), from there to its main window's ShowWindow, and on to its message loop's first
+GetMessageW (for RVLN.EXE this takes in the opening animation), with the number of windows
+created before the main window shows."""
 
 import argparse
 import re
@@ -39,6 +41,7 @@ PROGRAMS = [
 ]
 RELAY_INCLUDE = ("msvcrt.__set_app_type;msvcrt.__wgetmainargs;user32.CreateWindowExW;user32.CreateWindowExA;"
                  "user32.ShowWindow;user32.GetMessageW")
+TIME_STAMP = re.compile(r"^\s*(\d+\.\d+):")
 TRACE_LINE = re.compile(r"^\s*(\d+\.\d+):[0-9a-f]+:Call\s+([\w.]+)\.(\w+)\((.*)\) ret=", re.IGNORECASE)
 
 
@@ -74,40 +77,46 @@ def timed_start(prefix, name, exe, cls):
     return data["ms"] / 1000.0
 
 
-def traced_start(prefix):
-    """RVLN.EXE's own start work from a relay trace: (seconds to the main window's ShowWindow,
-    seconds to the first GetMessageW after it, windows created before the ShowWindow)."""
+def traced_start(prefix, name, exe, cls):
+    """A program's start from a relay trace with time stamps: (seconds from the process's first
+    trace line to its first call of the C runtime, that is loading and starting its DLLs; seconds
+    from there to its main window's ShowWindow; seconds from there to its message loop's first
+    GetMessageW; windows created before that ShowWindow)."""
     prefix.enable_relay(RELAY_INCLUDE)
-    program = prefix.start(env_extra={"WINEDEBUG": "-all,+timestamp,+relay"}, name="RVLN-trace")
-    main = prefix.wait_window("TForm1", exe="RVLN.EXE", timeout=60)
+    exe_name = exe.rsplit("\\", 1)[-1]
+    program = prefix.start(exe=exe, env_extra={"WINEDEBUG": "-all,+timestamp,+relay"},
+                           name=exe_name.split(".")[0] + "-trace")
+    main = prefix.wait_window(cls, exe=exe_name, timeout=60)
     if main is None:
-        raise SystemExit("RVLN.EXE showed no window under the trace")
+        raise SystemExit(f"{name} showed no window under the trace")
     time.sleep(3)
-    prefix.key(main["hwnd"], "X", ctrl=True)
+    close(prefix, name, main["hwnd"])
     program.wait(30)
     prefix.reg_delete(r"HKCU\Software\Wine\Debug", "RelayInclude")
 
-    main_hwnd = main["hwnd"]
-    first = shown = idle = None
+    begin = entry = shown = idle = None
     created = 0
     for line in program.log().splitlines():
+        stamp = TIME_STAMP.match(line)
+        if stamp and begin is None:
+            begin = float(stamp.group(1))
         match = TRACE_LINE.match(line)
         if not match:
             continue
         stamp, function, args = float(match.group(1)), match.group(3), match.group(4).split(",")
-        if first is None:
-            first = stamp
+        if entry is None:
+            entry = stamp
         if shown is None:
             if function.startswith("CreateWindowEx"):
                 created += 1
-            elif function == "ShowWindow" and args and int(args[0], 16) == main_hwnd and int(args[1], 16) != 0:
+            elif function == "ShowWindow" and int(args[0], 16) == main["hwnd"] and int(args[1], 16) != 0:
                 shown = stamp
         elif function == "GetMessageW":
             idle = stamp
             break
-    if first is None or shown is None or idle is None:
+    if None in (begin, entry, shown, idle):
         raise SystemExit(f"the trace did not show the start (see {program.log_path})")
-    return shown - first, idle - first, created
+    return entry - begin, shown - entry, idle - shown, created
 
 
 def main():
@@ -130,7 +139,7 @@ def main():
                 seconds = timed_start(prefix, name, exe, cls)
                 if round_ > 0:
                     times[name].append(seconds)
-        to_shown, to_idle, created = traced_start(prefix)
+        traces = {name: traced_start(prefix, name, exe, cls) for name, exe, cls in PROGRAMS[:2]}
         prefix.close()
     finally:
         session.close()
@@ -144,9 +153,14 @@ def main():
         print(f"| {name} | {median:.2f} s | {median / base:.2f} |")
     print("\nEach start (s): " + "; ".join(f"{name}: " + " ".join(f"{t:.2f}" for t in times[name])
                                          for name, _, _ in PROGRAMS))
-    print(f"\nRVLN.EXE's own start work (relay trace, a few calls traced): {to_shown * 1000:.0f} ms from "
-          f"its first call to its main window's ShowWindow, {created} windows created on the way; "
-          f"{to_idle * 1000:.0f} ms to its message loop's first GetMessageW.")
+    print("\nOne traced start each (Wine's relay trace of a few calls, with time stamps; the trace itself "
+          "slows every window message):\n")
+    print("| program | loading its DLLs | entry to main window shown | shown to message loop "
+          "| windows created before it shows |")
+    print("|---|---|---|---|---|")
+    for name, (loading, to_shown, to_idle, created) in traces.items():
+        print(f"| {name} | {loading * 1000:.0f} ms | {to_shown * 1000:.0f} ms | {to_idle * 1000:.0f} ms "
+              f"| {created} |")
 
 
 if __name__ == "__main__":
