@@ -12,6 +12,7 @@
 #include "settings/keys.h"
 #include "settings/registry_access.h"
 #include "shutdown/launch_file.h"
+#include "ui/pictures.h"
 
 namespace dirs {
 namespace {
@@ -123,17 +124,34 @@ std::string TForm5::DriveEntry(port::DevicePort& devices, char letter) {
     return labelled();
 }
 
+int TForm5::DrivePicture(std::uint32_t driveType) {
+    switch (driveType) {
+        case port::kDriveRemovable:
+            return ui::kPictureDriveFloppy;
+        case port::kDriveCdrom:
+            return ui::kPictureDriveCdrom;
+        case port::kDriveRemote:
+            return ui::kPictureDriveNetwork;
+        case port::kDriveRamdisk:
+            return ui::kPictureDriveRam;
+        default:
+            return ui::kPictureDriveFixed;
+    }
+}
+
 void TForm5::FillDrives() {
     port::DevicePort& devices = view_.program.os.devices;
     letters_.clear();
     std::vector<std::string> entries;
+    std::vector<int> pictures;
     const std::uint32_t mask = devices.GetLogicalDrives();
     for (int i = 0; i < 26; ++i) {
         if (!(mask & (1u << i))) continue;
         letters_.push_back(static_cast<char>('A' + i));
         entries.push_back(lib::AsciiUpper(DriveEntry(devices, letters_.back())));
+        pictures.push_back(DrivePicture(devices.GetDriveType(RootOf(letters_.back()))));
     }
-    DriveComboBox1.SetItems(entries);
+    DriveComboBox1.SetItems(entries, pictures);
     // The drive of the current directory, else the first fixed one.
     const std::string current = view_.program.os.files.GetCurrentDirectory();
     char start = current.size() >= 2 && current[1] == ':' ? static_cast<char>(std::toupper(current[0])) : 0;

@@ -27,6 +27,9 @@ class TForm5 : public ui::Form {
 
     // The drive entries: "A:", "C: [SYSTEM]", "N: \\SERVER\SHARE".
     static std::string DriveEntry(port::DevicePort& devices, char letter);
+    // The picture of a drive type (ui/pictures.h): floppy for removable drives, fixed disk,
+    // CD-ROM, network drive, RAM disk; a fixed disk for a type the system does not name.
+    static int DrivePicture(std::uint32_t driveType);
     void FillDrives();
     // Points the tree at a drive and opens its root.
     void SetDrive(char letter);

@@ -246,6 +246,7 @@ void TForm6::DeleteSelectedDirectories() {
     if (!active_ || ListBox1.Count() == 0) return;
     EmptyContext ctx{view_.program.os.files, view_.program.os.system, view_.program.CdromLetters};
     const EmptyFlags flags = ModeFlags(mode_);
+    view_.program.application.SetBusyCursor(true);
     ListBox1.SetTopIndex(0);
     while (ListBox1.Count() > 0 && !directories_.empty()) {
         if (ListBox1.Selected(0) && !EmptyDirectory(ctx, directories_.front(), flags)) {
@@ -255,6 +256,7 @@ void TForm6::DeleteSelectedDirectories() {
         directories_.erase(directories_.begin());
         view_.program.application.ProcessMessages();
     }
+    view_.program.application.SetBusyCursor(false);
     if (!automatic_) SetModalResult(kOk);
 }
 

@@ -59,6 +59,12 @@ class SimUi : public ui::Backend {
     void SetHintTiming(int pauseMs, int hidePauseMs) override;
     void SetHintsEnabled(bool enabled) override { hintsEnabled = enabled; }
     void CursorPos(int& x, int& y) override;
+    void SetBusyCursor(bool busy) override {
+        busyCursor = busy;
+        busyCursorChanges.push_back(busy);
+    }
+    bool busyCursor = false;
+    std::vector<bool> busyCursorChanges;
 
     ui::Extent nonClient{6, 25};
 

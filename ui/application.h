@@ -22,6 +22,8 @@ class Application {
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool on);
     void SetHintTiming(int pauseMs, int hidePauseMs);
+    // The hourglass while a long step runs on the main thread; false puts the normal cursor back.
+    void SetBusyCursor(bool busy) { backend_.SetBusyCursor(busy); }
 
     port::WindowId Handle() { return backend_.ApplicationWindow(); }
     void ProcessMessages() { loop_.ProcessMessages(); }

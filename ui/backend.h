@@ -58,6 +58,8 @@ class Backend {
     virtual void SetHintTiming(int pauseMs, int hidePauseMs) = 0;
     virtual void SetHintsEnabled(bool enabled) = 0;
     virtual void CursorPos(int& x, int& y) = 0;
+    // The hourglass over every window of the program while busy (VCL's Screen.Cursor).
+    virtual void SetBusyCursor(bool busy) = 0;
 
     // The application window was minimised or restored, by the user or by the program.
     std::function<void(bool minimized)> onApplicationState;

@@ -99,13 +99,24 @@ void SpinEdit::PeerSpin(bool up) {
 }
 
 void ComboBox::SetItems(std::vector<std::string> items) {
+    SetItems(std::move(items), {});
+}
+
+void ComboBox::SetItems(std::vector<std::string> items, std::vector<int> pictures) {
+    if (!pictures.empty()) pictures.resize(items.size(), 0);
+    pictures_ = std::move(pictures);
     items_ = std::move(items);
     itemIndex_ = -1;
     Changed(Change::Items);
 }
 
+int ComboBox::Picture(int index) const {
+    return index >= 0 && index < static_cast<int>(pictures_.size()) ? pictures_[index] : 0;
+}
+
 void ComboBox::AddItem(const std::string& item) {
     items_.push_back(item);
+    if (!pictures_.empty()) pictures_.push_back(0);
     Changed(Change::Items);
     if (itemIndex_ >= 0) Changed(Change::State);
 }
@@ -113,6 +124,7 @@ void ComboBox::AddItem(const std::string& item) {
 void ComboBox::DeleteItem(int index) {
     if (index < 0 || index >= static_cast<int>(items_.size())) return;
     items_.erase(items_.begin() + index);
+    if (!pictures_.empty()) pictures_.erase(pictures_.begin() + index);
     // The native list forgets the selection when the selected entry goes, and shifts it otherwise.
     if (itemIndex_ == index) {
         itemIndex_ = -1;
@@ -132,6 +144,7 @@ void ComboBox::SetItem(int index, const std::string& text) {
 
 void ComboBox::Clear() {
     items_.clear();
+    pictures_.clear();
     itemIndex_ = -1;
     Changed(Change::Items);
 }

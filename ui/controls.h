@@ -156,6 +156,10 @@ class ComboBox : public Widget {
     }
     const std::vector<std::string>& Items() const { return items_; }
     void SetItems(std::vector<std::string> items);
+    // Entries with a picture each (resource ids of ui/pictures.h), drawn before the text.
+    void SetItems(std::vector<std::string> items, std::vector<int> pictures);
+    int Picture(int index) const;  // 0: none
+    bool HasPictures() const { return !pictures_.empty(); }
     void AddItem(const std::string& item);
     void DeleteItem(int index);
     void SetItem(int index, const std::string& text);
@@ -170,6 +174,7 @@ class ComboBox : public Widget {
 
   private:
     std::vector<std::string> items_;
+    std::vector<int> pictures_;
     int itemIndex_ = -1;
 };
 

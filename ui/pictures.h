@@ -13,6 +13,11 @@ enum Picture : int {
     kPictureLedGreen = 122,
     kPictureFolderFull = 131,
     kPictureFolderEmpty = 132,
+    kPictureDriveFloppy = 141,
+    kPictureDriveFixed = 142,
+    kPictureDriveCdrom = 143,
+    kPictureDriveNetwork = 144,
+    kPictureDriveRam = 145,
 };
 
 }  // namespace ui

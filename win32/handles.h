@@ -4,6 +4,7 @@
 // registry root) stay raw.
 // Through win_api.h, so that a file starting with this header may still include port headers.
 #include "win32/ports/win_api.h"
+#include <commctrl.h>
 
 #include <utility>
 
@@ -108,6 +109,14 @@ struct GdiObjectTraits {
     static void Close(Type h) { ::DeleteObject(h); }
 };
 
+// Common-control image lists.
+struct ImageListTraits {
+    using Type = HIMAGELIST;
+    static Type Empty() { return nullptr; }
+    static bool IsValid(Type h) { return h != nullptr; }
+    static void Close(Type h) { ::ImageList_Destroy(h); }
+};
+
 // Memory DCs from CreateCompatibleDC; DCs from GetDC go back with ReleaseDC and are not owned here.
 struct MemoryDcTraits {
     using Type = HDC;
@@ -126,6 +135,7 @@ using OwnedMenu = UniqueHandle<MenuTraits>;
 using OwnedWindow = UniqueHandle<WindowTraits>;
 using OwnedGdiObject = UniqueHandle<GdiObjectTraits<HGDIOBJ>>;
 using OwnedBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using OwnedImageList = UniqueHandle<ImageListTraits>;
 using OwnedFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using OwnedBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using OwnedPen = UniqueHandle<GdiObjectTraits<HPEN>>;

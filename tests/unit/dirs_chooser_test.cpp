@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include "dirs/dir_chooser.h"
+#include "ui/pictures.h"
 #include "tests/unit/program_fixture.h"
 
 namespace {
@@ -31,6 +32,11 @@ TEST_F(ChooserTest, DrivesAreListedWithTheirLabelsOrRemoteNames) {
         EXPECT_EQ(d.DriveComboBox1.Items(),
                   (std::vector<std::string>{"A:", "C: [SYSTEM]", "E: [MUSIC]", "N: \\\\SERVER\\SHARE"}));
         EXPECT_EQ(d.DriveComboBox1.Text(), "C: [SYSTEM]");
+        // Each entry with the picture of its drive type.
+        EXPECT_EQ(d.DriveComboBox1.Picture(0), ui::kPictureDriveFloppy);
+        EXPECT_EQ(d.DriveComboBox1.Picture(1), ui::kPictureDriveFixed);
+        EXPECT_EQ(d.DriveComboBox1.Picture(2), ui::kPictureDriveCdrom);
+        EXPECT_EQ(d.DriveComboBox1.Picture(3), ui::kPictureDriveNetwork);
         return 2;
     });
     form->SpeedButton7.Click();

@@ -130,8 +130,10 @@ TEST_F(EmptyDialogTest, FailingDirectoryIsOnTopWhileReportedAndTheNextIsStillEmp
     StartWithList("E:\\DATA;C:\\E1;");
     dirs::TForm6* dialog = nullptr;
     std::string topRow;
+    bool busyWhileReported = false;
     machine.dialogs.handler = [&](const sim::BoxRecord&) {
         if (dialog) topRow = dialog->ListBox1.Items().front();
+        busyWhileReported = machine.ui.busyCursor;
         return port::kIdOk;
     };
     OnDialog([&](dirs::TForm6& d) {
@@ -145,6 +147,9 @@ TEST_F(EmptyDialogTest, FailingDirectoryIsOnTopWhileReportedAndTheNextIsStillEmp
     EXPECT_EQ(machine.dialogs.boxes[0].text.rfind("Some files/folders could not be deleted by\rRavelin.", 0),
               0u);
     EXPECT_EQ(topRow, "E:\\DATA");
+    // The hourglass for the whole deletion, the normal cursor afterwards.
+    EXPECT_TRUE(busyWhileReported);
+    EXPECT_EQ(machine.ui.busyCursorChanges, (std::vector<bool>{true, false}));
     EXPECT_TRUE(machine.files.Exists("E:\\DATA\\X.TXT"));
     EXPECT_FALSE(machine.files.Exists("C:\\E1\\A.TXT"));
 }

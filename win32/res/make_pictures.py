@@ -457,6 +457,52 @@ def draw_folder(full):
     return c
 
 
+def draw_drive(kind):
+    """A 16 x 16 drive of one type for the drive list, on button-face grey (drawn through a mask
+    of that grey): floppy, fixed, cdrom, network or ram."""
+    c = Canvas(16, 16, background=BUTTON_FACE)
+    dark = (40, 40, 52)
+    metal = vertical_gradient(4, 12, (226, 230, 240), (122, 128, 150))
+
+    def slab(y0, y1):
+        c.paint(rounded_rect(0.8, y0, 15.2, y1, 1.2), dark)
+        c.paint(rounded_rect(1.6, y0 + 0.8, 14.4, y1 - 0.8, 0.8), metal)
+        c.paint(rect(2.6, y1 - 2.6, 9.5, y1 - 2.0), (70, 74, 92))
+
+    if kind == "floppy":
+        c.paint(polygon([(2, 1.5), (12.5, 1.5), (14.5, 3.5), (14.5, 14.5), (2, 14.5)]), (16, 20, 48))
+        c.paint(polygon([(2.8, 2.3), (12.2, 2.3), (13.7, 3.8), (13.7, 13.7), (2.8, 13.7)]),
+                vertical_gradient(2, 14, (70, 96, 200), (28, 40, 120)))
+        c.paint(rect(5, 2.3, 11.5, 6.6), (214, 218, 230))
+        c.paint(rect(8.6, 3.0, 10.2, 5.8), (58, 62, 76))
+        c.paint(rect(4.2, 9, 12.4, 13.7), (250, 250, 250))
+        for y in (10.4, 12.0):
+            c.paint(rect(5.2, y, 11.4, y + 0.5), (40, 40, 160))
+    elif kind == "fixed":
+        slab(4.5, 12)
+        c.paint(circle(12.4, 9.6, 1.0), (30, 210, 40))
+    elif kind == "cdrom":
+        c.paint(circle(8, 8, 7.4), (84, 88, 104))
+        c.paint(circle(8, 8, 6.6), radial_gradient(5.5, 5, 9, (250, 250, 255), (120, 150, 214)))
+        c.paint(ring(8, 8, 5.2, 4.4), (236, 200, 240), opacity=0.6)
+        c.paint(circle(8, 8, 2.4), (96, 100, 116))
+        c.paint(circle(8, 8, 1.4), BUTTON_FACE)
+    elif kind == "network":
+        slab(1.5, 8.5)
+        c.paint(circle(12.4, 6.1, 1.0), (30, 210, 40))
+        c.paint(capsule(8, 8.5, 8, 13, 1.6), dark)
+        c.paint(capsule(1.5, 13.5, 14.5, 13.5, 1.8), dark)
+    elif kind == "ram":
+        c.paint(rect(0.8, 3.5, 15.2, 11.5), (10, 60, 24))
+        c.paint(rect(1.5, 4.2, 14.5, 10.8), (30, 140, 60))
+        for x in (2.5, 6.4, 10.3):
+            c.paint(rect(x, 5.4, x + 3.0, 9.4), (24, 24, 30))
+        for i in range(7):
+            x = 1.8 + i * 2.0
+            c.paint(rect(x, 11.5, x + 1.0, 14), (226, 176, 30))
+    return c
+
+
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     write_ico(os.path.join(out_dir, "main.ico"),
@@ -473,6 +519,8 @@ def main():
     write_bmp(os.path.join(out_dir, "led_green.bmp"), draw_led((40, 230, 40)))
     write_bmp(os.path.join(out_dir, "folder_full.bmp"), draw_folder(True))
     write_bmp(os.path.join(out_dir, "folder_empty.bmp"), draw_folder(False))
+    for kind in ("floppy", "fixed", "cdrom", "network", "ram"):
+        write_bmp(os.path.join(out_dir, "drive_%s.bmp" % kind), draw_drive(kind))
 
 
 if __name__ == "__main__":

@@ -23,3 +23,11 @@
 // on the list's silver.
 #define IDB_FOLDER_FULL 131
 #define IDB_FOLDER_EMPTY 132
+
+// The drive list of "Choose Directory:", 16 x 16 by drive type, on button-face grey, which is
+// drawn through a mask (the list's background shows there).
+#define IDB_DRIVE_FLOPPY 141
+#define IDB_DRIVE_FIXED 142
+#define IDB_DRIVE_CDROM 143
+#define IDB_DRIVE_NETWORK 144
+#define IDB_DRIVE_RAM 145

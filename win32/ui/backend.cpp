@@ -217,6 +217,13 @@ void Win32Backend::SetHintsEnabled(bool enabled) {
         ApplyHintSettings(tooltip);
 }
 
+void Win32Backend::SetBusyCursor(bool busy) {
+    busyCursor_ = busy;
+    // At once; the forms keep it up on WM_SETCURSOR while busy, and the next mouse move over a
+    // control brings that control's own cursor back afterwards.
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<const wchar_t*>(busy ? IDC_WAIT : IDC_ARROW)));
+}
+
 void Win32Backend::CursorPos(int& x, int& y) {
     POINT p{0, 0};
     GetCursorPos(&p);

@@ -32,6 +32,8 @@ class Win32Backend final : public ui::Backend {
     void SetHintTiming(int pauseMs, int hidePauseMs) override;
     void SetHintsEnabled(bool enabled) override;
     void CursorPos(int& x, int& y) override;
+    void SetBusyCursor(bool busy) override;
+    bool BusyCursor() const { return busyCursor_; }
 
     HINSTANCE Instance() const { return instance_; }
     HWND AppWindow() const { return app_.Hwnd(); }
@@ -68,6 +70,7 @@ class Win32Backend final : public ui::Backend {
     std::vector<HWND> tooltips_;
     int hintPause_ = 500, hintHidePause_ = 2500;
     bool hintsEnabled_ = true;
+    bool busyCursor_ = false;
     UINT nextId_ = 100;
 };
 

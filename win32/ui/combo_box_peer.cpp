@@ -7,12 +7,70 @@
 
 namespace win32 {
 
+namespace {
+
+constexpr int kPictureSize = 16;
+// Pictures are drawn on button-face grey; that grey is the mask.
+constexpr COLORREF kPictureBackground = RGB(192, 192, 192);
+
+}  // namespace
+
 HWND ComboBoxPeer::CreateNative(const Placement& placement) {
     const RECT& r = placement.bounds;
     DWORD style = ChildStyle() | WS_VSCROLL | (combo_.dropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN);
-    return CreateWindowExW(0, L"COMBOBOX", nullptr, style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                           placement.parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(placement.id)),
-                           backend_.Instance(), nullptr);
+    if (combo_.HasPictures()) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+    HWND hwnd = CreateWindowExW(
+        0, L"COMBOBOX", nullptr, style, r.left, r.top, r.right - r.left, r.bottom - r.top, placement.parent,
+        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(placement.id)), backend_.Instance(), nullptr);
+    if (hwnd && combo_.HasPictures()) {
+        // Rows as high as a picture with a pixel above and below; the parent is not asked.
+        SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, kPictureSize + 2);
+        SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kPictureSize + 2);
+    }
+    return hwnd;
+}
+
+int ComboBoxPeer::PictureIndex(int picture) {
+    if (picture == 0) return -1;
+    for (const auto& [id, index] : loaded_) {
+        if (id == picture) return index;
+    }
+    if (!images_) images_.Reset(ImageList_Create(kPictureSize, kPictureSize, ILC_COLOR24 | ILC_MASK, 5, 5));
+    int index = -1;
+    if (images_) {
+        OwnedBitmap bitmap(static_cast<HBITMAP>(LoadImageW(backend_.Instance(), MAKEINTRESOURCEW(picture),
+                                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        if (bitmap) index = ImageList_AddMasked(images_.Get(), bitmap.Get(), kPictureBackground);
+    }
+    loaded_.emplace_back(picture, index);
+    return index;
+}
+
+bool ComboBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const int index = static_cast<int>(item.itemID);
+    if (index >= 0 && index < static_cast<int>(combo_.Items().size())) {
+        const int picture = PictureIndex(combo_.Picture(index));
+        if (picture >= 0) {
+            ImageList_Draw(images_.Get(), picture, dc, r.left + 2,
+                           r.top + (r.bottom - r.top - kPictureSize) / 2, ILD_TRANSPARENT);
+        }
+        const std::wstring text = Widen(combo_.Items()[index]);
+        RECT textRect{r.left + kPictureSize + 6, r.top, r.right, r.bottom};
+        HGDIOBJ oldFont = SelectObject(dc, GuiFont());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(!IsWindowEnabled(Hwnd()) ? COLOR_GRAYTEXT
+                                     : selected               ? COLOR_HIGHLIGHTTEXT
+                                                              : COLOR_WINDOWTEXT));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, oldFont);
+    }
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+    return true;
 }
 
 int ComboBoxPeer::DroppedHeight() const {

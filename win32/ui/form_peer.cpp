@@ -226,6 +226,12 @@ bool FormPeer::OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result
             if (wparam && IsMain()) form_.PeerEndSession();
             result = 0;
             return true;
+        case WM_SETCURSOR:
+            // Controls ask their parent first, so the form answers for all of them.
+            if (!backend_.BusyCursor()) return false;
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<const wchar_t*>(IDC_WAIT)));
+            result = TRUE;
+            return true;
         case WM_ERASEBKGND:
             if (HBRUSH brush = ColorBrush()) {
                 RECT r;

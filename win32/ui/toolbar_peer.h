@@ -12,14 +12,6 @@ namespace win32 {
 
 class ToolButtonPeer;
 
-struct ImageListTraits {
-    using Type = HIMAGELIST;
-    static Type Empty() { return nullptr; }
-    static bool IsValid(Type h) { return h != nullptr; }
-    static void Close(Type h) { ImageList_Destroy(h); }
-};
-using OwnedImageList = UniqueHandle<ImageListTraits>;
-
 class ToolBarPeer final : public Win32Peer {
   public:
     ToolBarPeer(Win32Backend& backend, ui::Widget& widget) : Win32Peer(backend, widget) {}
