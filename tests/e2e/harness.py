@@ -582,6 +582,9 @@ class Prefix:
     def post(self, hwnd, msg, wparam=0, lparam=0):
         return self.probe_ok("post", hwnd, msg, wparam, lparam)
 
+    def send(self, hwnd, msg, wparam=0, lparam=0):
+        return self.probe_ok("send", hwnd, msg, wparam, lparam)
+
     def message_box(self, exe=None, timeout=10):
         args = ["messagebox", "--timeout", int(timeout * 1000)]
         if exe:

@@ -5,10 +5,13 @@ import unittest
 
 from test_empty_dirs import EmptyDirsTestCase
 
+CB_SHOWDROPDOWN = 0x014F
+
 
 class AddDirTest(EmptyDirsTestCase):
     def test_add_dir_chooses_a_folder_in_the_tree(self):
         (self.wine.drive_c / "PICKME").mkdir()
+        self.wine.add_drives({"a": None, "e": "cdrom"})
         self.store("*", 0)
         _, main = self.start_main()
         self.open_dirs_page(main)
@@ -18,8 +21,16 @@ class AddDirTest(EmptyDirsTestCase):
         self.assertEqual(chooser["title"], "Choose Directory:")
         controls = self.wine.controls(chooser["hwnd"])
         drives = controls["DriveComboBox1"]
-        self.assertTrue(any(item.startswith("C: [") for item in drives["items"]), drives["items"])
+        items = drives["items"]
+        self.assertEqual(len(items), 3, items)
+        self.assertEqual(items[0], "A:")
+        self.assertTrue(items[1].startswith("C: [") and items[2].startswith("E: ["), items)
         self.wine.screenshot("choose-directory", rect=chooser["rect"])
+        # The drive list dropped: each entry with the picture of its drive type.
+        self.wine.send(drives["hwnd"], CB_SHOWDROPDOWN, 1)
+        self.assertTrue(self.wait_until(lambda: self.wine.find("DriveComboBox1", top=chooser["hwnd"])["dropped"]))
+        self.wine.screenshot("choose-directory-drives")
+        self.wine.send(drives["hwnd"], CB_SHOWDROPDOWN, 0)
         tree = controls["DirectoryOutline1"]["hwnd"]
         self.wine.click(tree)
         # Type-ahead selects the folder by its name.
