@@ -19,6 +19,8 @@ namespace {
 
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
+// The window has one help topic; any context makes F1 and the caption's "?" reach OnHelp.
+constexpr int kWindowHelp = 1;
 constexpr int kStatusHeight = 19;
 constexpr int kPanelHeight = 27;
 
@@ -89,6 +91,8 @@ TForm5::TForm5(DirsView& view)
         view_.program.os.feedback.WinHelp(view_.program.application.helpFile, port::kHelpKey, 0,
                                           "add_directory");
     };
+    SetHelpContext(kWindowHelp);
+    OnHelp = [this](int) { Help1.Click(); };
     OnActivate = [this] {
         activating_ = true;
         DirectoryOutline1.Expand(DirectoryOutline1.Selected());

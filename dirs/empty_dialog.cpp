@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
+// The dialog has one help topic; any context makes F1 and the caption's "?" reach OnHelp.
+constexpr int kDialogHelp = 1;
 constexpr std::uint32_t kSilver = ui::Rgb(192, 192, 192);
 
 const char* const kFailureText =
@@ -126,6 +128,8 @@ TForm6::TForm6(DirsView& view, std::vector<std::string> directories, int mode, O
     Help1.OnClick = [this] {
         view_.program.os.feedback.WinHelp(view_.program.application.helpFile, port::kHelpKey, 0, "empty_now");
     };
+    SetHelpContext(kDialogHelp);
+    OnHelp = [this](int) { Help1.Click(); };
     CheckBox1.OnClick = [this] { CheckBox1Click(); };
     Button4.OnClick = [this] {
         DeleteSelectedDirectories();

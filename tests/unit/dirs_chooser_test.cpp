@@ -28,7 +28,7 @@ TEST_F(ChooserTest, DrivesAreListedWithTheirLabelsOrRemoteNames) {
     machine.files.SetVolumeInfo('E', port::VolumeInfo{"MUSIC", 1, "CDFS"});
     machine.AddNetworkDrive('N', "\\\\SERVER\\SHARE");
     Start();
-    OnChooser([](dirs::TForm5& d) {
+    OnChooser([this](dirs::TForm5& d) {
         EXPECT_EQ(d.DriveComboBox1.Items(),
                   (std::vector<std::string>{"A:", "C: [SYSTEM]", "E: [MUSIC]", "N: \\\\SERVER\\SHARE"}));
         EXPECT_EQ(d.DriveComboBox1.Text(), "C: [SYSTEM]");
@@ -37,6 +37,9 @@ TEST_F(ChooserTest, DrivesAreListedWithTheirLabelsOrRemoteNames) {
         EXPECT_EQ(d.DriveComboBox1.Picture(1), ui::kPictureDriveFixed);
         EXPECT_EQ(d.DriveComboBox1.Picture(2), ui::kPictureDriveCdrom);
         EXPECT_EQ(d.DriveComboBox1.Picture(3), ui::kPictureDriveNetwork);
+        // F1 or the caption's "?" over any control: the window's topic.
+        d.PeerHelp(&d.DirectoryOutline1);
+        EXPECT_EQ(machine.feedback.helpCalls.back().keyword, "add_directory");
         return 2;
     });
     form->SpeedButton7.Click();

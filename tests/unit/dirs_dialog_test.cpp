@@ -40,7 +40,7 @@ TEST_F(EmptyDialogTest, ListsEveryDirectoryAndSelectsThoseWithContent) {
     StartWithList("C:\\E1;C:\\E3;C:\\E2;");
     machine.registry.SetDword(RegRoot::CurrentUser, kControls, "EmptyConfirm", 0);
     form->ComboBox2.SetItemIndex(4);
-    OnDialog([](dirs::TForm6& d) {
+    OnDialog([this](dirs::TForm6& d) {
         EXPECT_EQ(d.Caption(), "Empty Directories:");
         EXPECT_EQ(d.Label1.Caption(), "Only the files of the following directories are about to be deleted:");
         EXPECT_EQ(d.ListBox1.Items(), (std::vector<std::string>{"C:\\E1", "C:\\E3", "C:\\E2"}));
@@ -48,6 +48,9 @@ TEST_F(EmptyDialogTest, ListsEveryDirectoryAndSelectsThoseWithContent) {
         EXPECT_FALSE(d.ListBox1.Selected(1));
         EXPECT_EQ(d.ListBox1.Picture(1), dirs::kRowEmpty);
         EXPECT_EQ(d.ActiveControl(), &d.Button4);
+        // F1 or the caption's "?" over any control: the dialog's topic.
+        d.PeerHelp(&d.ListBox1);
+        EXPECT_EQ(machine.feedback.helpCalls.back().keyword, "empty_now");
         d.ListBox1.PeerToggled(2, false);  // the user keeps C:\E2
         d.Button4.Click();
         return 0;
