@@ -48,6 +48,7 @@ TForm5::TForm5(DirsView& view)
     SetCaption("Choose Directory:");
     borderStyle = ui::BorderStyle::Sizeable;
     minimizeBox = false;
+    helpButton = true;
     SetClientSize(362 - 8, 400 - 27);
     Panel1.SetAlign(ui::Align::Top);
     Panel1.SetHeight(kPanelHeight);

@@ -69,6 +69,7 @@ TForm6::TForm6(DirsView& view, std::vector<std::string> directories, int mode, O
     SetCaption("Empty Directories:");
     borderStyle = ui::BorderStyle::Dialog;
     minimizeBox = false;
+    helpButton = true;
     SetClientSize(513, 261);
 
     Label1.SetBounds(8, 8, 410, 30);

@@ -34,6 +34,8 @@ class Form : public Widget {
     BorderStyle borderStyle = BorderStyle::Single;
     bool minimizeBox = true;
     bool maximizeBox = false;
+    // The caption's "?" button that puts the mouse into context-help mode (no minimise box then).
+    bool helpButton = false;
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool on) { keyPreview_ = on; }
 

@@ -38,6 +38,7 @@ TEST_F(ChooserTest, DrivesAreListedWithTheirLabelsOrRemoteNames) {
         EXPECT_EQ(d.DriveComboBox1.Picture(2), ui::kPictureDriveCdrom);
         EXPECT_EQ(d.DriveComboBox1.Picture(3), ui::kPictureDriveNetwork);
         // F1 or the caption's "?" over any control: the window's topic.
+        EXPECT_TRUE(d.helpButton);
         d.PeerHelp(&d.DirectoryOutline1);
         EXPECT_EQ(machine.feedback.helpCalls.back().keyword, "add_directory");
         return 2;

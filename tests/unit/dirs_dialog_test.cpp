@@ -49,6 +49,7 @@ TEST_F(EmptyDialogTest, ListsEveryDirectoryAndSelectsThoseWithContent) {
         EXPECT_EQ(d.ListBox1.Picture(1), dirs::kRowEmpty);
         EXPECT_EQ(d.ActiveControl(), &d.Button4);
         // F1 or the caption's "?" over any control: the dialog's topic.
+        EXPECT_TRUE(d.helpButton);
         d.PeerHelp(&d.ListBox1);
         EXPECT_EQ(machine.feedback.helpCalls.back().keyword, "empty_now");
         d.ListBox1.PeerToggled(2, false);  // the user keeps C:\E2

@@ -37,13 +37,15 @@ DWORD FormStyle(const ui::Form& form) {
 }
 
 DWORD FormExStyle(const ui::Form& form) {
+    // Windows shows the "?" button only on a caption without minimise and maximise boxes.
+    const DWORD help = form.helpButton ? WS_EX_CONTEXTHELP : 0;
     switch (form.borderStyle) {
         case ui::BorderStyle::Dialog:
-            return WS_EX_DLGMODALFRAME;
+            return WS_EX_DLGMODALFRAME | help;
         case ui::BorderStyle::ToolWindow:
-            return WS_EX_TOOLWINDOW;
+            return WS_EX_TOOLWINDOW | help;
         default:
-            return 0;
+            return help;
     }
 }
 
