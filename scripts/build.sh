@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Configures (when needed) and builds the three trees:
 #   build/native   g++, Debug, ASan+UBSan: the portable core and its unit tests
-#   build/mingw64  64-bit MinGW, Release: RVLN.EXE, probe.exe and the Win32 tests run under Wine
+#   build/mingw64  64-bit MinGW, Release: RVLN.EXE, probe.exe and the Win32 tests run under Wine;
+#                  the installer and the portable zip, copied to build/dist
 #   build/mingw32  32-bit MinGW, Release: RVLN.EXE compiled and linked only, to keep the 32-bit build
 #                  honest
 # usage: build.sh [native|mingw64|mingw32]...   (all three by default)
@@ -48,7 +49,13 @@ build_tree() {
     # the 64-bit tree does not already run.
     local targets=()
     [[ $tree == mingw32 ]] && targets=(--target RVLN)
-    cmake --build "$dir" -j "$jobs" "${targets[@]}"
+    cmake --build "$dir" -j "$jobs" "${targets[@]}" || return 1
+    # The 64-bit tree also makes the installer and the portable zip; they are handed out from
+    # build/dist.
+    if [[ $tree == mingw64 ]]; then
+        mkdir -p build/dist
+        cp -p "$dir"/dist/Ravelin-*-setup.exe "$dir"/dist/Ravelin-*-portable.zip build/dist/
+    fi
 }
 
 failed=()
