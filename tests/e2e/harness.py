@@ -528,6 +528,23 @@ class Prefix:
         code, data = self.probe(*args, timeout=timeout + BASE_TIMEOUT)
         return data if code == 0 else None
 
+    def wait_settled(self, hwnd, cls="TForm1", timeout=15):
+        """A top-level window's data once it is visible and three readings in a row agree (an
+        opening animation is over), or None."""
+        deadline = time.monotonic() + timeout
+        last, same = None, 0
+        while time.monotonic() < deadline:
+            found = [w for w in self.windows(cls=cls) if w["hwnd"] == hwnd]
+            if not found:
+                return None
+            shape = (found[0]["rect"], found[0]["client"], found[0]["visible"])
+            same = same + 1 if shape == last else 0
+            if same >= 2 and found[0]["visible"]:
+                return found[0]
+            last = shape
+            time.sleep(0.2)
+        return None
+
     def wait_gone(self, hwnd=None, cls=None, timeout=20):
         args = ["wait-gone"]
         if hwnd is not None:

@@ -2,7 +2,6 @@
 the main window."""
 
 import re
-import time
 
 from harness import PROGRAM_EXE, WineTestCase
 
@@ -74,19 +73,7 @@ class RavelinTestCase(WineTestCase):
 
     def wait_settled(self, hwnd, timeout=15):
         """The window's data once three readings in a row agree, or None."""
-        deadline = time.monotonic() + timeout
-        last, same = None, 0
-        while time.monotonic() < deadline:
-            found = [w for w in self.wine.windows(cls="TForm1") if w["hwnd"] == hwnd]
-            if not found:
-                return None
-            shape = (found[0]["rect"], found[0]["client"], found[0]["visible"])
-            same = same + 1 if shape == last else 0
-            if same >= 2 and found[0]["visible"]:
-                return found[0]
-            last = shape
-            time.sleep(0.2)
-        return None
+        return self.wine.wait_settled(hwnd, timeout=timeout)
 
     def control(self, main, name):
         found = self.wine.find(name, top=main["hwnd"])
