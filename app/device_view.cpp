@@ -38,4 +38,13 @@ devices::DeviceView MakeDeviceView(TForm1& form) {
         [&form](const std::string& target, int index) { devices::StartDeviceJob(form, target, index); }};
 }
 
+devices::JobHost MakeJobHost(TForm1& form) {
+    devices::JobHost host;
+    host.View = [&form] { return MakeDeviceView(form); };
+    host.BusyChanged = [&form](bool busy) { form.DeviceOperationRunning = busy; };
+    host.ShowStatus = [&form](const std::string& text) { form.Label15.SetCaption(text); };
+    host.PutTrayIconBack = [&form] { form.XKTrayIcon951.SetActive(true); };
+    return host;
+}
+
 }  // namespace app

@@ -1,5 +1,6 @@
 #pragma once
 // The device code's view of the main window.
+#include "devices/device_jobs.h"
 #include "devices/device_view.h"
 
 namespace app {
@@ -7,6 +8,8 @@ namespace app {
 class TForm1;
 
 devices::DeviceView MakeDeviceView(TForm1& form);
+// What the device workers' bookkeeping needs of the main window.
+devices::JobHost MakeJobHost(TForm1& form);
 // The Settings panel shows the "&Watchdogs (1/3)" tab at its third page, the device list.
 bool DevicePageShown(const TForm1& form);
 

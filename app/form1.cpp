@@ -65,6 +65,9 @@ TForm1::TForm1(ProgramState& state)
 }
 
 TForm1::~TForm1() {
+    // Workers' completions reach this window.
+    program.deviceJobs.WaitForDevices();
+    program.deviceJobs.SetHost({});
     FormDestroy();
 }
 

@@ -82,6 +82,7 @@ class TForm1 : public ui::Form, public Notebook, public tray::TrayMenu {
     bool MainWindowAway = false;
     bool TimerWindowHidden = false;
     bool SystemMenuChanged = false;
+    // A copy of the device workers' AnyDeviceBusy, kept by their bookkeeping.
     bool DeviceOperationRunning = false;
     // The ask dialog or the "Empty Directories" dialog is up.
     bool AskOrEmptyDialogVisible = false;

@@ -191,12 +191,18 @@ void TForm1::FormHide() {
 }
 
 void TForm1::FormClose(ui::CloseAction& action) {
+    // Inside a worker's box the wait would wait for the worker that the box holds up.
+    if (program.deviceJobs.DeferWhileInWorkerCall([this] { Close(); })) {
+        action = ui::CloseAction::None;
+        return;
+    }
     devices::WaitForDevices(*this);
     devices::RestoreMciCdDrive(*this);
     action = ui::CloseAction::Free;
 }
 
 void TForm1::Exit1Click() {
+    if (program.deviceJobs.DeferWhileInWorkerCall([this] { Exit1Click(); })) return;
     devices::WaitForDevices(*this);
     devices::RestoreMciCdDrive(*this);
     program.application.ProcessMessages();

@@ -4,6 +4,7 @@
 #include <string>
 #include "app/os_kind.h"
 #include "cmdline/parameters.h"
+#include "devices/device_jobs.h"
 #include "devices/device_table.h"
 #include "lib/animation.h"
 #include "ports/platform.h"
@@ -55,6 +56,8 @@ struct ProgramState {
     bool ended = false;
     mutable std::string dataDir_;  // DataDir() once decided
     int exitCode = kExitDone;
+    // The device workers and their bookkeeping; last, so that it waits for them first.
+    devices::DeviceJobs deviceJobs{*this};
 
     // The executable's folder with its final backslash.
     std::string ProgramDir() const;

@@ -1,6 +1,7 @@
 #include "devices/device_table.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 
 namespace devices {
@@ -53,13 +54,19 @@ void SetField(SplitRecord& split, int field, const std::string& value) {
 
 }  // namespace
 
+void DeviceTable::CheckThread() const {
+    assert(std::this_thread::get_id() == owner_ && "device table used off the main thread");
+}
+
 const std::string& DeviceTable::Record(int index) const {
+    CheckThread();
     static const std::string kNone;
     if (index < 1 || index > DeviceCount()) return kNone;
     return records_[static_cast<size_t>(index - 1)];
 }
 
 bool DeviceTable::Add(std::string record) {
+    CheckThread();
     if (DeviceCount() >= MaxDevices) return false;
     records_.push_back(std::move(record));
     return true;
@@ -70,11 +77,13 @@ void DeviceTable::DropLast() {
 }
 
 void DeviceTable::Assign(const std::vector<std::string>& records) {
+    CheckThread();
     const size_t count = std::min(records.size(), static_cast<size_t>(MaxDevices));
     records_.assign(records.begin(), records.begin() + static_cast<std::ptrdiff_t>(count));
 }
 
 std::string* DeviceTable::MutableRecord(int index) {
+    CheckThread();
     if (index < 1 || index > DeviceCount()) return nullptr;
     return &records_[static_cast<size_t>(index - 1)];
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace devices {
@@ -24,10 +25,16 @@ inline constexpr int kKeepField = -1;
 
 class DeviceTable {
   public:
-    int DeviceCount() const { return static_cast<int>(records_.size()); }
+    int DeviceCount() const {
+        CheckThread();
+        return static_cast<int>(records_.size());
+    }
     // The record of device index (1-based); empty outside 1..DeviceCount.
     const std::string& Record(int index) const;
-    const std::vector<std::string>& Records() const { return records_; }
+    const std::vector<std::string>& Records() const {
+        CheckThread();
+        return records_;
+    }
     // Appends a record; false when the table is full. May throw std::bad_alloc.
     bool Add(std::string record);
     // Drops the last record (one that could not be completed).
@@ -39,7 +46,11 @@ class DeviceTable {
     std::string* MutableRecord(int index);
 
   private:
+    // The table belongs to the thread that made it (the main thread): device workers read it
+    // through calls onto that thread. Debug builds stop at any other access.
+    void CheckThread() const;
     std::vector<std::string> records_;
+    std::thread::id owner_ = std::this_thread::get_id();
 };
 
 // Field 1 of a record: the text before its first comma (all of it when there is none).

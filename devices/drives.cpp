@@ -107,14 +107,24 @@ void RestoreDeviceRecords(app::TForm1& form, const std::vector<std::string>& rec
     RestoreDeviceRecords(view, records);
 }
 
-// The device menus, the workers and "All, (if insert)" arrive with the eject and retract
-// workers and the device menus; until then no device is acted on, so there is nothing to wait
-// for, eject or start. A rebuild still chooses the hotkey combinations; no device gets a key yet.
+// The device menus arrive later: a rebuild still chooses the hotkey combinations; no device
+// gets a key yet.
 void RefreshDeviceMenus(app::TForm1& form) {
     hotkeys::RebuildDeviceHotkeys(form.Hotkeys(), false);
 }
-void WaitForDevices(app::TForm1&) {}
-void StartDeviceJob(app::TForm1&, const std::string&, int) {}
-void EjectAllIfInserted(app::TForm1&) {}
+
+void WaitForDevices(app::TForm1& form) {
+    form.program.deviceJobs.WaitForDevices();
+}
+
+void StartDeviceJob(app::TForm1& form, const std::string& target, int index) {
+    if (!form.program.deviceJobs.HasHost()) form.program.deviceJobs.SetHost(app::MakeJobHost(form));
+    form.program.deviceJobs.StartDeviceJob(target, index);
+}
+
+void EjectAllIfInserted(app::TForm1& form) {
+    if (!form.program.deviceJobs.HasHost()) form.program.deviceJobs.SetHost(app::MakeJobHost(form));
+    form.program.deviceJobs.EjectAllIfInserted();
+}
 
 }  // namespace devices

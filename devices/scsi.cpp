@@ -48,7 +48,7 @@ bool IsTape(const std::string& path) {
 }
 
 void ShowErrorOnMainThread(app::ProgramState& program, const std::string& text) {
-    program.os.loop.RunOnMainThread([&program, &text] { lib::ShowError(program.os.dialogs, text); });
+    program.deviceJobs.RunForWorker([&program, &text] { lib::ShowError(program.os.dialogs, text); });
 }
 
 bool WindowsNtOnly(app::ProgramState& program, const char* name) {

@@ -29,6 +29,9 @@ class LoopPort {
     virtual void Post(std::function<void()> call) = 0;
     // From a worker thread: runs call on the main thread and returns when it has run.
     virtual void RunOnMainThread(const std::function<void()>& call) = 0;
+    // Blocks the main thread until a message, a posted call or a worker's call is waiting, or
+    // timeoutMs have passed; handles nothing itself (MsgWaitForMultipleObjectsEx, QS_ALLINPUT).
+    virtual void WaitForMessages(std::uint32_t timeoutMs) = 0;
 };
 
 }  // namespace port

@@ -220,6 +220,12 @@ void SimLoop::RunOnMainThread(const std::function<void()>& call) {
     cv_.wait(lock, [&] { return request.done; });
 }
 
+void SimLoop::WaitForMessages(std::uint32_t timeoutMs) {
+    std::unique_lock lock(mu_);
+    ++messageWaits_;
+    cv_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return HasWorkLocked(); });
+}
+
 void SimLoop::PostMessage(const port::Message& message) {
     std::lock_guard lock(mu_);
     queue_.push_back(Posted{nullptr, true, message});
@@ -321,6 +327,11 @@ std::size_t SimLoop::PendingCount() const {
 std::vector<SleepRecord> SimLoop::Sleeps() const {
     std::lock_guard lock(mu_);
     return sleeps_;
+}
+
+std::uint64_t SimLoop::MessageWaits() const {
+    std::lock_guard lock(mu_);
+    return messageWaits_;
 }
 
 std::uint64_t SimLoop::TotalSleptMs() const {

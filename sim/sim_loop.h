@@ -58,6 +58,9 @@ class SimLoop : public port::LoopPort {
     void Post(std::function<void()> call) override;
     // On the main thread the call runs at once; a worker blocks until ProcessMessages ran it.
     void RunOnMainThread(const std::function<void()>& call) override;
+    // Waits in real time (worker threads are real); the virtual clock does not move. Counted in
+    // MessageWaits.
+    void WaitForMessages(std::uint32_t timeoutMs) override;
 
     // Test helpers.
     // Runs at the start of every ProcessMessages, to watch what the program does in between.
@@ -92,6 +95,7 @@ class SimLoop : public port::LoopPort {
     bool IsMainThread() const { return std::this_thread::get_id() == mainThread_; }
 
     std::vector<SleepRecord> Sleeps() const;
+    std::uint64_t MessageWaits() const;
     std::uint64_t TotalSleptMs() const;
     // Every posted message as the hook saw it.
     std::vector<DispatchRecord> Dispatched() const;
@@ -135,6 +139,7 @@ class SimLoop : public port::LoopPort {
     bool runLimitHit_ = false;
     std::uint64_t runLimitMs_ = 48ull * 3600 * 1000;
     std::uint64_t timerFirings_ = 0;
+    std::uint64_t messageWaits_ = 0;
     std::vector<SleepRecord> sleeps_;
     std::vector<DispatchRecord> dispatched_;
 };

@@ -34,6 +34,7 @@ class Win32Loop final : public port::LoopPort, public MessageTarget {
     port::LocalTime Now() override;
     void Post(std::function<void()> call) override;
     void RunOnMainThread(const std::function<void()>& call) override;
+    void WaitForMessages(std::uint32_t timeoutMs) override;
 
     // Sees every message after the hook; true when it consumed the message.
     void SetPreTranslate(std::function<bool(MSG&)> filter) { preTranslate_ = std::move(filter); }
