@@ -19,6 +19,8 @@ void TForm1::Exit_Choice() {
     engine.currentLogCode = position;
     engine.triggerKind = shutdown::TRIGGER_WINDOW;
     engine.commandLineMethodName.clear();
+    // A new request runs its own tasks, whatever an earlier ask dialog chose.
+    engine.pendingAskChoice = -1;
     PendingMethodCode = code;
     ApplyAutostart();
     if (TrayIconActive()) tray::ShowArmedTrayMenu(*this);

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <new>
+#include "app/ask_view.h"
 #include "app/form1.h"
 #include "app/instance.h"
 #include "cmdline/command_line.h"
@@ -8,6 +9,7 @@
 #include "lib/text.h"
 #include "lib/version.h"
 #include "settings/settings_store.h"
+#include "shutdown/ask_form.h"
 
 namespace app {
 
@@ -78,6 +80,9 @@ bool Program::Start() {
     program.form = form_.get();
     form_->Realize(os.ui);
     form_->InitForm1();
+    askForm_ = std::make_unique<shutdown::TForm3>(MakeAskView(*form_));
+    askForm_->Realize(os.ui);
+    program.askForm = askForm_.get();
     if (!form_->MainWindowAway && !form_->InvisibleStart && !program.application.Terminated()) form_->Show();
     return true;
 }

@@ -3,6 +3,10 @@
 #include <memory>
 #include "ports/platform.h"
 
+namespace shutdown {
+class TForm3;
+}
+
 namespace app {
 
 class TForm1;
@@ -27,6 +31,7 @@ class Program {
   private:
     std::unique_ptr<ProgramState> state_;
     std::unique_ptr<TForm1> form_;
+    std::unique_ptr<shutdown::TForm3> askForm_;
 };
 
 // Returns the process exit code.

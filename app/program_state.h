@@ -12,6 +12,10 @@
 #include "shutdown/watchdog.h"
 #include "ui/application.h"
 
+namespace shutdown {
+class TForm3;
+}
+
 namespace app {
 
 class TForm1;
@@ -51,7 +55,8 @@ struct ProgramState {
     lib::WindowAnimator animator;
     shutdown::Engine engine;
     shutdown::WatchdogRunState watchdog;
-    TForm1* form = nullptr;  // the main window once it exists
+    TForm1* form = nullptr;               // the main window once it exists
+    shutdown::TForm3* askForm = nullptr;  // the ask dialog once it exists
     // The engine ended the program: nothing may be saved or released a second time.
     bool ended = false;
     mutable std::string dataDir_;  // DataDir() once decided

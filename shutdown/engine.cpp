@@ -128,17 +128,25 @@ void Engine::ExecuteAction(int code) {
             ProgramEnd(true);
             break;
         case METHOD_ASK: {
-            AskOutcome outcome = ShowAskDialog(program_);
+            const AskOutcome outcome = ShowAskDialog(program_);
+            if (form) form->PendingMethodCode = 0;
             if (outcome.confirmed) {
+                StoreAskOptions(program_);
                 state.askResult = 1;
-                state.pendingAskChoice = outcome.chosenCode;
+                state.pendingAskChoice = outcome.code;
+                state.currentLogCode = outcome.logCode;
+                state.triggerKind = TRIGGER_ASK;
+                RunAskTasks(program_);
             } else {
                 if (outcome.openSettings) os.taskbar.ShowWindow(program_.application.Handle(), port::kSwShow);
-                if (form) timers::StopCountdown(form->TimersView());
+                if (form) {
+                    timers::StopCountdown(form->TimersView());
+                    tray::UpdateTrayMenu(*form);
+                }
                 state.pendingAskChoice = 0;
                 state.askResult = 2;
+                if (outcome.openSettings) OpenSettingsAfterAsk(program_);
             }
-            if (form) form->PendingMethodCode = 0;
             break;
         }
         case METHOD_NT_CONSOLE:

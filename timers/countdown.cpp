@@ -177,6 +177,7 @@ void AutoStartCountdown(const TimerView& v) {
     engine.currentLogCode = position;
     engine.triggerKind = shutdown::TRIGGER_WINDOW;
     engine.commandLineMethodName.clear();
+    engine.pendingAskChoice = -1;
     if (v.TrayIconActive) tray::ShowArmedTrayMenu(v.form);
     if (!v.CheckBox14.Checked() && app::HasShell(v.osKind))
         v.os.taskbar.ShowWindow(v.application.Handle(), port::kSwMinimize);

@@ -261,6 +261,8 @@ class StatusBar : public Widget {
     const std::string& PanelText(size_t index) const;
     void SetPanelOwnerDraw(size_t index, bool ownerDraw);
     void SetPanelColors(size_t index, std::uint32_t textColor, std::uint32_t backColor);
+    // Without panels the bar is one simple panel that shows the caption; italic draws it slanted.
+    bool italic = false;
 
   private:
     std::vector<StatusPanel> panels_;

@@ -34,6 +34,7 @@ class MenuItem {
     bool isDefault = false;
     bool radioItem = false;
     int helpContext = 0;
+    std::string hint;
     std::function<void()> OnClick;
 
   private:

@@ -37,6 +37,8 @@ enum class Kind {
     Image,
     ListBox,
     TreeView,
+    RadioGroup,
+    ScrollBox,
 };
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
@@ -100,6 +102,10 @@ class Widget {
 
     std::uint32_t Color() const { return color_; }
     void SetColor(std::uint32_t color);
+
+    // The menu a right click on this control (or on a child without its own) opens; the form's
+    // context menu when none up to the form has one.
+    PopupMenu* popupMenu = nullptr;
 
     int HelpContext() const { return helpContext_; }
     void SetHelpContext(int context) { helpContext_ = context; }

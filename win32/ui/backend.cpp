@@ -15,6 +15,7 @@
 #include "win32/ui/page_control_peer.h"
 #include "win32/ui/popup_menu.h"
 #include "win32/ui/range_peers.h"
+#include "win32/ui/scroll_box_peer.h"
 #include "win32/ui/status_bar_peer.h"
 #include "win32/ui/text_peers.h"
 #include "win32/ui/toolbar_peer.h"
@@ -136,6 +137,12 @@ std::unique_ptr<ui::Peer> Win32Backend::CreatePeer(ui::Widget& widget) {
         case Kind::Image:
             peer = std::make_unique<ImagePeer>(*this, static_cast<ui::Image&>(widget));
             break;
+        case Kind::RadioGroup:
+            peer = std::make_unique<GroupBoxPeer>(*this, widget);
+            break;
+        case Kind::ScrollBox:
+            peer = std::make_unique<ScrollBoxPeer>(*this, static_cast<ui::ScrollBox&>(widget));
+            break;
     }
     if (!peer || !peer->Realize()) return nullptr;
     return peer;
@@ -162,20 +169,27 @@ int Win32Backend::RunModal(ui::Form& form) {
     peer->SetModal(true);
     form.Show();
     SetActiveWindow(self);
-    while (form.ModalResult() == 0) {
-        if (loop_.Terminated()) {
-            form.SetModalResult(kModalCancel);
-            break;
+    for (;;) {
+        while (form.ModalResult() == 0) {
+            if (loop_.Terminated()) {
+                form.SetModalResult(kModalCancel);
+                break;
+            }
+            // Hidden by the program: nobody could end it any more.
+            if (!form.Visible()) {
+                form.SetModalResult(kModalCancel);
+                break;
+            }
+            if (!loop_.HandleOneMessage()) {
+                form.SetModalResult(kModalCancel);
+                break;
+            }
         }
-        // Hidden by the program: nobody could end it any more.
-        if (!form.Visible()) {
-            form.SetModalResult(kModalCancel);
-            break;
-        }
-        if (!loop_.HandleOneMessage()) {
-            form.SetModalResult(kModalCancel);
-            break;
-        }
+        // As VCL's CloseModal: OnClose may keep the form open, which clears the modal result.
+        ui::CloseAction action = ui::CloseAction::Hide;
+        if (form.OnClose) form.OnClose(action);
+        if (action != ui::CloseAction::None || loop_.Terminated() || !form.Visible()) break;
+        form.SetModalResult(0);
     }
     int result = form.ModalResult();
     if (FormPeer* still = FormPeerOf(form)) still->SetModal(false);

@@ -192,10 +192,23 @@ void FormPeer::RestoreFocus() {
     SetFocus(hwnd);
 }
 
-void FormPeer::ShowContextMenu(LPARAM lparam) {
+ui::PopupMenu* FormPeer::ContextMenuFor(HWND clicked) const {
+    // The control's own menu, or the nearest container's, or the form's.
+    for (HWND h = clicked; h && h != Hwnd(); h = GetParent(h)) {
+        if (Win32Peer* peer = FromWindow(h)) {
+            for (ui::Widget* w = &peer->GetWidget(); w; w = w->Parent()) {
+                if (w->popupMenu) return w->popupMenu;
+            }
+            break;
+        }
+    }
+    return form_.contextMenu;
+}
+
+void FormPeer::ShowContextMenu(ui::PopupMenu& menu, LPARAM lparam) {
     int x = GET_X_LPARAM(lparam), y = GET_Y_LPARAM(lparam);
     if (x == -1 && y == -1) backend_.CursorPos(x, y);  // from the keyboard
-    backend_.Popup(*form_.contextMenu, x, y);
+    backend_.Popup(menu, x, y);
 }
 
 bool FormPeer::OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {
@@ -279,11 +292,27 @@ bool FormPeer::OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result
         case WM_MOVE:
             if (!IsIconic(hwnd)) ReportBounds();
             return false;
-        case WM_CONTEXTMENU:
-            if (!form_.contextMenu) return false;
-            ShowContextMenu(lparam);
+        case WM_CONTEXTMENU: {
+            // Passed up from a child, the message may name the child that passed it rather than
+            // the control under the mouse; the point (or the focus, from the keyboard) decides.
+            HWND clicked = GetFocus();
+            if (GET_X_LPARAM(lparam) != -1 || GET_Y_LPARAM(lparam) != -1) {
+                POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+                clicked = hwnd;
+                for (;;) {
+                    POINT local = at;
+                    ScreenToClient(clicked, &local);
+                    HWND child = ChildWindowFromPointEx(clicked, local, CWP_SKIPINVISIBLE);
+                    if (!child || child == clicked) break;
+                    clicked = child;
+                }
+            }
+            ui::PopupMenu* menu = ContextMenuFor(clicked);
+            if (!menu) return false;
+            ShowContextMenu(*menu, lparam);
             result = 0;
             return true;
+        }
         case WM_HELP: {
             // Children pass it up unhandled, so it arrives here for every control of the form.
             const auto* info = reinterpret_cast<const HELPINFO*>(lparam);

@@ -37,7 +37,9 @@ class FormPeer final : public Win32Peer {
     void ReportBounds();
     void OnActivate(bool active, bool minimized);
     void RestoreFocus();
-    void ShowContextMenu(LPARAM lparam);
+    // The menu for a right click in this window or one of its controls; null when none.
+    ui::PopupMenu* ContextMenuFor(HWND clicked) const;
+    void ShowContextMenu(ui::PopupMenu& menu, LPARAM lparam);
 
     ui::Form& form_;
     std::unique_ptr<FormHints> hints_;

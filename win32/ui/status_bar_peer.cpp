@@ -28,17 +28,29 @@ HWND StatusBarPeer::CreateNative(const Placement& placement) {
 }
 
 void StatusBarPeer::Apply(ui::Change what) {
-    if (what == ui::Change::Items) {
+    if (what == ui::Change::Style) {
+        ApplyFont();
+    } else if (what == ui::Change::Items || (what == ui::Change::Caption && bar_.Panels().empty())) {
         ApplyPanels();
     } else if (what != ui::Change::Caption) {
         Win32Peer::Apply(what);
     }
 }
 
+void StatusBarPeer::ApplyFont() {
+    if (!bar_.italic) return;
+    LOGFONTW font{};
+    if (!GetObjectW(GuiFont(), sizeof(font), &font)) return;
+    font.lfItalic = TRUE;
+    italicFont_.Reset(CreateFontIndirectW(&font));
+    if (italicFont_) SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(italicFont_.Get()), TRUE);
+}
+
 void StatusBarPeer::ApplyPanels() {
     HWND hwnd = Hwnd();
     const auto& panels = bar_.Panels();
     if (panels.empty()) {
+        // One part across the whole bar, which tools read like any panel.
         int whole = -1;
         SendMessageW(hwnd, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&whole));
         SendMessageW(hwnd, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(bar_.Caption()).c_str()));

@@ -1,8 +1,10 @@
 #pragma once
-// A status bar with the model's panels; owner-drawn panels get the panel's own colours.
+// A status bar with the model's panels; owner-drawn panels get the panel's own colours. Without
+// panels it is one simple panel showing the caption.
 #include <windows.h>
 
 #include "ui/controls.h"
+#include "win32/handles.h"
 #include "win32/ui/peer.h"
 
 namespace win32 {
@@ -18,8 +20,11 @@ class StatusBarPeer final : public Win32Peer {
 
   private:
     void ApplyPanels();
+    // The simple panel of an italic bar is drawn in a slanted copy of the control font.
+    void ApplyFont();
 
     ui::StatusBar& bar_;
+    OwnedFont italicFont_;
 };
 
 }  // namespace win32
