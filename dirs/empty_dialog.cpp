@@ -10,6 +10,7 @@
 #include "settings/keys.h"
 #include "settings/registry_access.h"
 #include "shutdown/launch_file.h"
+#include "ui/screen_rect.h"
 
 namespace dirs {
 namespace {
@@ -31,18 +32,6 @@ const char* const kNeverConfirmQuestion =
     "confirmation the next time.\r(This can be changed later again by checking: \"Confirm for empty\"\r"
     "Directories\" on page 3/5 of the \"Controls\" TabSheet in the Settings-\"\rNotebook!)\r\r Do you want "
     "to empty the directories now?";
-
-// The widget's place on the screen, from the main window's corner and client offset.
-ui::Rect ScreenRect(const ui::Form& window, const ui::Widget& widget) {
-    int left = widget.Left(), top = widget.Top();
-    for (const ui::Widget* p = widget.Parent(); p && p != &window; p = p->Parent()) {
-        left += p->Left() + p->ClientLeft();
-        top += p->Top() + p->ClientTop();
-    }
-    const ui::Extent frame = window.NonClient();
-    return ui::Rect{window.Left() + left + frame.width / 2,
-                    window.Top() + top + frame.height - frame.width / 2, widget.Width(), widget.Height()};
-}
 
 }  // namespace
 
@@ -157,7 +146,7 @@ ui::Rect TForm6::OriginRect() const {
                         system.GetSystemMetrics(port::kSmCyScreen) + iconHeight, iconWidth, iconHeight};
     }
     const ui::Widget& from = origin_ == Origin::NowButton ? view_.SpeedButton4 : view_.SettingsButton;
-    return ScreenRect(view_.mainWindow, from);
+    return ui::ScreenRect(view_.mainWindow, from);
 }
 
 void TForm6::FormShow() {

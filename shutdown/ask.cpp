@@ -6,6 +6,7 @@
 #include "shutdown/ask_choices.h"
 #include "shutdown/ask_form.h"
 #include "shutdown/force_checks.h"
+#include "ui/screen_rect.h"
 
 namespace shutdown {
 namespace {
@@ -13,18 +14,6 @@ namespace {
 constexpr const char* kSection = "Objects";
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
-
-// Where a control of the window is on the screen.
-ui::Rect ScreenRect(const ui::Form& window, const ui::Widget& widget) {
-    int left = widget.Left(), top = widget.Top();
-    for (const ui::Widget* p = widget.Parent(); p && p != &window; p = p->Parent()) {
-        left += p->Left() + p->ClientLeft();
-        top += p->Top() + p->ClientTop();
-    }
-    const ui::Extent frame = window.NonClient();
-    return ui::Rect{window.Left() + left + frame.width / 2,
-                    window.Top() + top + frame.height - frame.width / 2, widget.Width(), widget.Height()};
-}
 
 bool Ticked(const ui::CheckBox& box) {
     return box.Enabled() && box.Checked();
@@ -42,7 +31,7 @@ ui::Rect TForm3::OriginRect() const {
         return ui::Rect{system.GetSystemMetrics(port::kSmCxScreen) + iconWidth,
                         system.GetSystemMetrics(port::kSmCyScreen) + iconHeight, iconWidth, iconHeight};
     }
-    return ScreenRect(view_.mainWindow, view_.Button1);
+    return ui::ScreenRect(view_.mainWindow, view_.Button1);
 }
 
 void TForm3::FormShow() {
