@@ -3,6 +3,7 @@
 #include <cctype>
 #include <functional>
 #include "app/program_state.h"
+#include "lib/critical_errors.h"
 #include "lib/messages.h"
 #include "lib/text.h"
 
@@ -24,19 +25,6 @@ char CurrentDefaultLetter(app::ProgramState& program) {
     return index < program.CdromLetters.size() ? program.CdromLetters[index] : 0;
 }
 
-class FailCriticalErrors {
-  public:
-    explicit FailCriticalErrors(port::DevicePort& devices)
-        : devices_(devices), previous_(devices.SetErrorMode(port::kSemFailCriticalErrors)) {}
-    ~FailCriticalErrors() { devices_.SetErrorMode(previous_); }
-    FailCriticalErrors(const FailCriticalErrors&) = delete;
-    FailCriticalErrors& operator=(const FailCriticalErrors&) = delete;
-
-  private:
-    port::DevicePort& devices_;
-    std::uint32_t previous_;
-};
-
 void ShowMciError(app::ProgramState& program, const std::string& what, std::uint32_t deviceId,
                   std::uint32_t error, const char* suffix = "") {
     lib::ShowError(program.os.dialogs, "ERROR: " + what + " - Device: " + std::to_string(deviceId) + suffix +
@@ -49,7 +37,7 @@ bool MciSequence(app::ProgramState& program, std::uint32_t type, const std::stri
                  const std::function<bool(std::uint32_t deviceId)>& commands) {
     if (type != port::kMciDevtypeCdAudio) return false;
     port::DevicePort& devices = program.os.devices;
-    FailCriticalErrors mode(devices);
+    lib::FailCriticalErrors mode(devices);
     const MciDriveSwitch done = SwitchMciCdDrive(program, type, target);
     if (!done.ok) {
         lib::ShowError(program.os.dialogs, "ERROR: Cannot change MCI associated device to: " + target);

@@ -1,26 +1,12 @@
 #include "devices/scsi.h"
 
 #include "app/program_state.h"
+#include "lib/critical_errors.h"
 #include "lib/messages.h"
 #include "lib/text.h"
 
 namespace devices {
 namespace {
-
-// Critical-error boxes of the system stay away while a device is touched (an empty drive
-// would raise one); the mode the process had comes back afterwards.
-class FailCriticalErrors {
-  public:
-    explicit FailCriticalErrors(port::DevicePort& devices)
-        : devices_(devices), previous_(devices.SetErrorMode(port::kSemFailCriticalErrors)) {}
-    ~FailCriticalErrors() { devices_.SetErrorMode(previous_); }
-    FailCriticalErrors(const FailCriticalErrors&) = delete;
-    FailCriticalErrors& operator=(const FailCriticalErrors&) = delete;
-
-  private:
-    port::DevicePort& devices_;
-    std::uint32_t previous_;
-};
 
 class OpenDevice {
   public:
@@ -61,7 +47,7 @@ enum class Outcome { NotFound, Failed, Done };
 
 // Opens the device, sends the code (twice for a tape when the first fails) and closes it.
 Outcome Command(app::ProgramState& program, const std::string& path, std::uint32_t code, bool retryTape) {
-    FailCriticalErrors mode(program.os.devices);
+    lib::FailCriticalErrors mode(program.os.devices);
     OpenDevice device(program.os.devices, path);
     if (!device.Valid()) return Outcome::NotFound;
     bool ok = device.Send(code);
