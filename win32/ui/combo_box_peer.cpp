@@ -58,16 +58,10 @@ bool ComboBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
             ImageList_Draw(images_.Get(), picture, dc, r.left + 2,
                            r.top + (r.bottom - r.top - kPictureSize) / 2, ILD_TRANSPARENT);
         }
-        const std::wstring text = Widen(combo_.Items()[index]);
-        RECT textRect{r.left + kPictureSize + 6, r.top, r.right, r.bottom};
-        HGDIOBJ oldFont = SelectObject(dc, GuiFont());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(!IsWindowEnabled(Hwnd()) ? COLOR_GRAYTEXT
-                                     : selected               ? COLOR_HIGHLIGHTTEXT
-                                                              : COLOR_WINDOWTEXT));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
-                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-        SelectObject(dc, oldFont);
+        DrawRowText(dc, combo_.Items()[index], RECT{r.left + kPictureSize + 6, r.top, r.right, r.bottom},
+                    !IsWindowEnabled(Hwnd()) ? COLOR_GRAYTEXT
+                    : selected               ? COLOR_HIGHLIGHTTEXT
+                                             : COLOR_WINDOWTEXT);
     }
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
     return true;

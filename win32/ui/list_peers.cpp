@@ -131,16 +131,10 @@ bool CheckListBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
     if (!enabled) state |= DFCS_INACTIVE;
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
 
-    std::wstring text = Widen(list_.Items()[index]);
-    RECT textRect{r.left + kCheckAreaWidth + 2, r.top + 1, r.right, r.bottom};
-    HGDIOBJ oldFont = SelectObject(dc, GuiFont());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(!enabled   ? COLOR_GRAYTEXT
-                                 : selected ? COLOR_HIGHLIGHTTEXT
-                                            : COLOR_WINDOWTEXT));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
+    DrawRowText(dc, list_.Items()[index], RECT{r.left + kCheckAreaWidth + 2, r.top + 1, r.right, r.bottom},
+                !enabled   ? COLOR_GRAYTEXT
+                : selected ? COLOR_HIGHLIGHTTEXT
+                           : COLOR_WINDOWTEXT);
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
     return true;
 }
@@ -238,14 +232,8 @@ bool ListBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
         SelectObject(memory, old);
         DeleteDC(memory);
     }
-    std::wstring text = Widen(list_.Items()[index]);
-    RECT textRect{r.left + 20, r.top, r.right, r.bottom};
-    HGDIOBJ oldFont = SelectObject(dc, GuiFont());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
+    DrawRowText(dc, list_.Items()[index], RECT{r.left + 20, r.top, r.right, r.bottom},
+                selected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
     return true;
 }

@@ -15,6 +15,16 @@ HFONT GuiFont() {
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+void DrawRowText(HDC dc, const std::string& text, RECT rect, int sysColor) {
+    const std::wstring wide = Widen(text);
+    HGDIOBJ oldFont = SelectObject(dc, GuiFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(sysColor));
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+}
+
 Win32Peer::Win32Peer(Win32Backend& backend, ui::Widget& widget) : backend_(backend), widget_(widget) {}
 
 Win32Peer::~Win32Peer() {

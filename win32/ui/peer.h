@@ -113,4 +113,8 @@ class Win32Peer : public ui::Peer, public MessageTarget {
 // The font of every control (the dialog font of the system).
 HFONT GuiFont();
 
+// The text of an owner-drawn row: one line, vertically centred, in the control font and the
+// given system colour (COLOR_...), on whatever background the row already has.
+void DrawRowText(HDC dc, const std::string& text, RECT rect, int sysColor);
+
 }  // namespace win32
