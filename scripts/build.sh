@@ -3,8 +3,8 @@
 #   build/native   g++, Debug, ASan+UBSan: the portable core and its unit tests
 #   build/mingw64  64-bit MinGW, Release: RVLN.EXE, probe.exe and the Win32 tests run under Wine;
 #                  the installer and the portable zip, copied to build/dist
-#   build/mingw32  32-bit MinGW, Release: RVLN.EXE compiled and linked only, to keep the 32-bit build
-#                  honest
+#   build/mingw32  32-bit MinGW, Release: RVLN.EXE and its support files, which the end-to-end run
+#                  starts for its 32-bit smoke tests (with the 64-bit tree's probe)
 # usage: build.sh [native|mingw64|mingw32]...   (all three by default)
 # Builds every requested tree even when one fails, and exits non-zero if any failed.
 set -uo pipefail
@@ -45,8 +45,8 @@ build_tree() {
             echo "build: unknown tree '$tree'" >&2
             return 2 ;;
     esac || return 1
-    # The 32-bit tree proves that the program compiles and links; its test programs add nothing
-    # the 64-bit tree does not already run.
+    # The 32-bit tree needs only the program (its support files come with it); its test programs
+    # add nothing the 64-bit tree does not already run.
     local targets=()
     [[ $tree == mingw32 ]] && targets=(--target RVLN)
     cmake --build "$dir" -j "$jobs" "${targets[@]}" || return 1

@@ -132,7 +132,7 @@ if [[ -f tests/fuzz/run.sh ]]; then
 fi
 
 if [[ ${built[mingw64]} == 1 ]]; then
-    run_counted_suite "end-to-end tests" "$logs/e2e.log" 900 python3 tests/e2e/run.py build/mingw64
+    run_counted_suite "end-to-end tests" "$logs/e2e.log" 900 python3 tests/e2e/run.py build/mingw64 --with-32 build/mingw32
 else
     record "end-to-end tests" 0 1 "could not run: mingw64 build failed"
 fi

@@ -24,6 +24,8 @@ REPO_ROOT = Path(__file__).resolve().parents[2]
 ARTIFACTS = REPO_ROOT / "artifacts" / "e2e"
 
 WINE = "/usr/lib/wine/wine64"
+# Debian's 32-bit loader (wine32:i386). The 64-bit one starts it for every 32-bit program.
+WINE_32 = "/usr/lib/wine/wine"
 WINE_FONTS = "/usr/share/wine/fonts"
 OS_KINDS = ("win95", "win98", "nt351", "nt40", "win10")
 
@@ -69,6 +71,24 @@ def artifacts_for(build_dir):
 
 class HarnessError(Exception):
     """The harness could not do what a test asked (Wine hung, a tool failed)."""
+
+
+def why_no_32_bit():
+    """None when this machine can run 32-bit Windows programs under Wine, else the reason.
+
+    Wine starts a 32-bit program through its 32-bit loader, a 32-bit Linux program. A kernel built
+    without 32-bit support refuses it (exec format error); Wine then falls back to a WoW64 mode
+    that Debian's packages do not support, and the program never starts."""
+    if not os.access(WINE_32, os.X_OK):
+        return f"{WINE_32} is not installed (scripts/deps.sh installs wine32:i386)"
+    try:
+        subprocess.run([WINE_32, "--version"], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=30, check=True)
+    except OSError as exc:
+        return f"this machine cannot run Wine's 32-bit loader {WINE_32}: {exc.strerror}"
+    except (subprocess.SubprocessError) as exc:
+        return f"Wine's 32-bit loader {WINE_32} failed: {exc}"
+    return None
 
 
 def _find_wineserver():
@@ -255,11 +275,13 @@ class Session:
                 path.unlink()
                 path.mkdir()
 
-    def new_prefix(self, name, artifacts=None):
+    def new_prefix(self, name, artifacts=None, program=None):
+        """A fresh copy of the template. program: the RVLN.EXE to install there instead of this
+        run's (another build tree's, e.g. the 32-bit one; the probe stays this run's)."""
         self._counter += 1
         safe = re.sub(r"[^A-Za-z0-9_.-]+", "_", name)
         return Prefix(self, self.root / f"p{self._counter:03d}-{safe}"[:120],
-                      artifacts or self.artifacts / safe)
+                      artifacts or self.artifacts / safe, program=program)
 
     def close(self):
         if not self.keep:
@@ -361,9 +383,10 @@ class Program:
 class Prefix:
     """A per-test copy of the template prefix with its own wineserver."""
 
-    def __init__(self, session, path, artifacts):
+    def __init__(self, session, path, artifacts, program=None):
         self.session = session
         self.path = Path(path)
+        self.program = Path(program) if program else session.program
         self.artifacts = Path(artifacts)
         shutil.rmtree(self.artifacts, ignore_errors=True)
         self.artifacts.mkdir(parents=True, exist_ok=True)
@@ -394,12 +417,12 @@ class Prefix:
         """Copies RVLN.EXE and its support files into C:\\Ravelin as they ship (real copies: the
         program writes next to itself). A test that needs a support file missing deletes it
         afterwards (see support_file)."""
-        source = Path(source or self.session.program)
+        source = Path(source or self.program)
         if not source.exists():
             raise HarnessError(f"{source} does not exist (build the MinGW tree first)")
         shutil.copy2(source, self.program_dir / "RVLN.EXE")
         for name in SUPPORT_FILES:
-            shipped = self.session.program.parent / name
+            shipped = self.program.parent / name
             if not shipped.exists():
                 raise HarnessError(f"{shipped} does not exist (the build copies it next to RVLN.EXE)")
             shutil.copy2(shipped, self.program_dir / name)
@@ -828,10 +851,13 @@ class WineTestCase(unittest.TestCase):
     screenshot and the program logs in artifacts/e2e/<test>/ (see artifacts_for)."""
 
     os_kind = None
+    # Another build tree whose RVLN.EXE this test runs (run.py sets it for the 32-bit smoke tests).
+    program_tree = None
 
     def setUp(self):
         name = self.id().split(".", 1)[-1]
-        self.wine = session().new_prefix(name)
+        program = Path(self.program_tree) / "win32" / "RVLN.EXE" if self.program_tree else None
+        self.wine = session().new_prefix(name, program=program)
         self.addCleanup(self._teardown_prefix)
         if self.os_kind:
             self.wine.set_os(self.os_kind)

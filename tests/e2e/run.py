@@ -1,12 +1,18 @@
 #!/usr/bin/env python3
 """Runs every tests/e2e/test_*.py against a MinGW build and ends with "N passed, N failed".
 
-usage: run.py BUILD_DIR [-k SUBSTRING] [--keep] [-j JOBS]
+usage: run.py BUILD_DIR [--with-32 TREE] [-k SUBSTRING] [--keep] [-j JOBS]
 
 A test that errors, times out or is skipped counts as failed: nothing is left out silently.
 With -j above 1 (the default is RVLN_E2E_JOBS, else 2) the tests are shared out by test class
 among that many worker processes, each with its own display and Wine session: the tests mostly
 wait for Wine, so two sessions side by side take little more than half the time.
+
+With --with-32 TREE a smoke subset (SMOKE_32) also runs against TREE's RVLN.EXE, in the same
+workers and the same booted prefix (Wine runs 32-bit programs in a 64-bit prefix); those tests
+are named after their class with the suffix _i686, so "-k _i686" runs them alone. The probe stays
+the 64-bit one of BUILD_DIR. On a machine that cannot run 32-bit programs at all (a kernel without
+32-bit support) the subset is not run, and the run says so and why in a line starting "NOT RUN".
 """
 
 import argparse
@@ -31,6 +37,17 @@ import harness  # noqa: E402
 
 # Every harness call has its own timeout; this one catches a test that loops on its own.
 PER_TEST_TIMEOUT = 300
+
+# What must work in the 32-bit program too: start-up and single instance, the method lists of both
+# families, the TEST method with its fresh copy, and the help switch.
+SMOKE_32 = (
+    "test_startup.SingleInstanceTest.test_second_start_ends_by_itself",
+    "test_engine.MethodListTest.test_windows_98_offers_eleven_methods",
+    "test_engine.MethodListTest.test_windows_nt4_offers_ten_methods",
+    "test_engine.TestMessageTest.test_box_then_a_fresh_copy_started_with_q",
+    "test_cmdline.HelpTest.test_help_writes_the_file_and_starts_the_viewer",
+)
+SUFFIX_32 = "_i686"
 
 
 class TestTimeout(Exception):
@@ -108,6 +125,39 @@ def _flatten(suite):
             yield item
 
 
+class MissingTest(unittest.TestCase):
+    """Stands for a test that was asked for by name but not found, so that it counts as failed."""
+
+    def __init__(self, test_id):
+        super().__init__("runTest")
+        self._id = test_id
+
+    def id(self):
+        return self._id
+
+    def runTest(self):
+        self.fail(f"no test {self._id} (renamed or removed?)")
+
+
+def _smoke_32(tests, tree):
+    """Copies of the SMOKE_32 tests that run tree's RVLN.EXE: each in a subclass of its own class
+    named with SUFFIX_32, which sets program_tree."""
+    by_id = {t.id(): t for t in tests}
+    variants = {}
+    for test_id in SMOKE_32:
+        test = by_id.get(test_id)
+        if test is None:
+            module, cls, method = test_id.split(".")
+            yield MissingTest(f"{module}.{cls}{SUFFIX_32}.{method}")
+            continue
+        cls = type(test)
+        if cls not in variants:
+            variants[cls] = type(cls.__name__ + SUFFIX_32, (cls,),
+                                 {"program_tree": str(tree), "__module__": cls.__module__,
+                                  "__qualname__": cls.__qualname__ + SUFFIX_32})
+        yield variants[cls](test._testMethodName)
+
+
 def _retry_failed_once(tests, result):
     """Runs each failed test once more in a fresh prefix. Wine under load now and then refuses a
     session end or misses a deadline; a test that passes the second time counts as passed but is
@@ -144,6 +194,8 @@ def _run_workers(args, count):
     closing "N passed, N failed" lines. A worker that prints no such line counts its whole share
     as failed, so nothing goes missing when a session cannot start."""
     command = [sys.executable, str(Path(__file__).resolve()), args.build_dir]
+    if args.with_32:
+        command += ["--with-32", args.with_32]
     if args.pattern:
         command += ["-k", args.pattern]
     if args.keep:
@@ -186,6 +238,8 @@ def _run_workers(args, count):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("build_dir", help="MinGW build tree holding win32/RVLN.EXE and tests/e2e/probe.exe")
+    parser.add_argument("--with-32", dest="with_32", default="", metavar="TREE",
+                        help="also run the 32-bit smoke subset against TREE/win32/RVLN.EXE")
     parser.add_argument("-k", dest="pattern", default="", help="run only tests whose id contains this")
     parser.add_argument("--keep", action="store_true", help="keep the Wine prefixes for inspection")
     parser.add_argument("-j", dest="jobs", type=int,
@@ -196,7 +250,14 @@ def main():
 
     loader = unittest.TestLoader()
     discovered = loader.discover(str(HERE), pattern="test_*.py", top_level_dir=str(HERE))
-    tests = [t for t in _flatten(discovered) if args.pattern in t.id()]
+    tests = list(_flatten(discovered))
+    if args.with_32:
+        reason = harness.why_no_32_bit()
+        if reason is None:
+            tests += list(_smoke_32(tests, Path(args.with_32).resolve()))
+        elif not args.worker:
+            print(f"NOT RUN: the {len(SMOKE_32)} 32-bit smoke tests: {reason}", flush=True)
+    tests = [t for t in tests if args.pattern in t.id()]
     # Import errors surface as failing placeholder tests; keep them so they are counted.
     if not tests:
         print("no end-to-end tests found")
@@ -204,7 +265,10 @@ def main():
         return 1
 
     build = Path(args.build_dir).resolve()
-    missing = [p for p in (build / "tests" / "e2e" / "probe.exe",) if not p.exists()]
+    needed = [build / "tests" / "e2e" / "probe.exe"]
+    if args.with_32 and harness.why_no_32_bit() is None:
+        needed.append(Path(args.with_32).resolve() / "win32" / "RVLN.EXE")
+    missing = [p for p in needed if not p.exists()]
     if missing:
         print(f"cannot run: {', '.join(map(str, missing))} missing")
         print(f"0 passed, {len(tests)} failed")
