@@ -12,6 +12,13 @@ cd "$(dirname "$0")/.."
 root=$PWD
 jobs=${RVLN_JOBS:-2}
 
+# With a compiler cache a rebuild of unchanged sources costs next to nothing, also in a fresh
+# clone: paths are hashed relative to the clone, so clones at other paths share the cache.
+if [[ -z ${CMAKE_CXX_COMPILER_LAUNCHER:-} ]] && command -v ccache >/dev/null; then
+    export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+fi
+
 trees=("$@")
 if [[ ${#trees[@]} -eq 0 ]]; then
     trees=(native mingw64 mingw32)

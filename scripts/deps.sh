@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ libgtest-dev clang clang-format
+    cmake ninja-build ccache g++ libgtest-dev clang clang-format
     g++-mingw-w64-x86-64 g++-mingw-w64-i686
     wine64 fonts-wine xvfb xauth xdotool imagemagick x11-utils python3
     nsis

@@ -31,16 +31,20 @@ if ! bash scripts/deps.sh; then
     exit 1
 fi
 
+# The Wine suites mostly wait for windows, so they run in the background as soon as the 64-bit
+# tree is built, while the native and 32-bit trees build (at a low priority, so the Wine programs
+# keep the processor when they need it) and the native unit tests and the fuzz targets run.
 declare -A built
-for tree in native mingw64 mingw32; do
+build() {
+    local tree=$1
     # A tree that does not build counts as one failure; a good build is not a test result.
-    if bash scripts/build.sh "$tree" 2>&1 | tee "$logs/build-$tree.log"; then
+    if $2 bash scripts/build.sh "$tree" 2>&1 | tee "$logs/build-$tree.log"; then
         built[$tree]=1
     else
         built[$tree]=0
         record "build $tree" 0 1 "see artifacts/test-logs/build-$tree.log"
     fi
-done
+}
 
 # --- native unit tests --------------------------------------------------------------------------
 run_unit_tests() {
@@ -52,7 +56,8 @@ run_unit_tests() {
     rm -f "$json"
     echo "== unit tests"
     local start=$SECONDS
-    timeout 600 "$exe" --gtest_output="json:$json" 2>&1 | tee "$log"
+    # From the build folder: with the compiler cache, __FILE__ is relative to it.
+    (cd build/native && timeout 600 tests/unit/unit_tests --gtest_output="json:$json") 2>&1 | tee "$log"
     local code=${PIPESTATUS[0]}
     echo "== unit tests: $((SECONDS - start))s"
     local counts
@@ -90,49 +95,90 @@ PY
 }
 
 # --- suites that print their own "N passed, N failed" -------------------------------------------
-run_counted_suite() {
-    local suite=$1 log=$2 limit=$3
-    shift 3
-    echo "== $suite"
+# run_suite LOG LIMIT CMD...: runs a suite into its log; its exit code and time go beside it.
+run_suite() {
+    local log=$1 limit=$2
+    shift 2
     local start=$SECONDS
-    timeout "$limit" "$@" </dev/null 2>&1 | tee "$log"
-    local code=${PIPESTATUS[0]}
-    echo "== $suite: $((SECONDS - start))s"
+    timeout "$limit" "$@" </dev/null >"$log" 2>&1
+    echo $? >"$log.code"
+    echo $((SECONDS - start)) >"$log.seconds"
+}
+
+# record_suite SUITE LOG: shows what a finished suite printed and counts its result.
+record_suite() {
+    local suite=$1 log=$2
+    echo "== $suite"
+    cat "$log" 2>/dev/null
+    local code seconds
+    code=$(cat "$log.code" 2>/dev/null || echo "none")
+    seconds=$(cat "$log.seconds" 2>/dev/null || echo "?")
+    echo "== $suite: ${seconds}s"
     local counts
-    counts=$(counts_from "$log")
+    counts=$(counts_from "$log" 2>/dev/null)
     if [[ -z $counts ]]; then
         record "$suite" 0 1 "could not run (exit code $code): see ${log#$root/}"
         return
     fi
     local p=${counts% *} f=${counts#* }
-    if [[ $code -ne 0 && $f -eq 0 ]]; then
+    if [[ $code != 0 && $f -eq 0 ]]; then
         f=1
     fi
     record "$suite" "$p" "$f"
 }
 
-run_unit_tests
-
 # Win32 suites (tests/win32 and any sibling that follows the same convention): a run.sh that
 # takes the MinGW build tree and prints "N passed, N failed". The fuzz run builds its own target.
+win32_suites=()
 for runner in tests/*/run.sh; do
     [[ -f $runner && $runner != tests/e2e/* && $runner != tests/fuzz/* ]] || continue
-    suite=$(basename "$(dirname "$runner")")
+    win32_suites+=("$(basename "$(dirname "$runner")")")
+done
+
+build mingw64 ""
+wine_jobs=()
+if [[ ${built[mingw64]} == 1 ]]; then
+    echo "== Win32 suites started in the background"
+    (
+        for suite in "${win32_suites[@]}"; do
+            run_suite "$logs/$suite.log" 600 bash "tests/$suite/run.sh" build/mingw64
+        done
+    ) &
+    wine_jobs+=($!)
+fi
+# The end-to-end run also starts the 32-bit program for its smoke tests.
+build mingw32 "nice -n 19"
+if [[ ${built[mingw64]} == 1 ]]; then
+    echo "== end-to-end tests started in the background"
+    with32=()
+    [[ ${built[mingw32]} == 1 ]] && with32=(--with-32 build/mingw32)
+    run_suite "$logs/e2e.log" 1200 python3 tests/e2e/run.py build/mingw64 "${with32[@]}" &
+    wine_jobs+=($!)
+fi
+
+build native "nice -n 19"
+run_unit_tests
+
+# The command-line fuzz targets: clang's libFuzzer for a bounded time, their binaries and corpora
+# in build/fuzz.
+if [[ -f tests/fuzz/run.sh ]]; then
+    RVLN_FUZZ_DIR=$root/build/fuzz run_suite "$logs/fuzz.log" 300 nice -n 10 bash tests/fuzz/run.sh 15
+    record_suite "fuzz tests" "$logs/fuzz.log"
+fi
+
+if [[ ${#wine_jobs[@]} -gt 0 ]]; then
+    echo "== waiting for the Wine suites"
+    wait "${wine_jobs[@]}"
+fi
+for suite in "${win32_suites[@]}"; do
     if [[ ${built[mingw64]} == 1 ]]; then
-        run_counted_suite "$suite tests" "$logs/$suite.log" 600 bash "$runner" build/mingw64
+        record_suite "$suite tests" "$logs/$suite.log"
     else
         record "$suite tests" 0 1 "could not run: mingw64 build failed"
     fi
 done
-
-# The command-line fuzz target: clang's libFuzzer for a bounded time, its binary and corpus in
-# build/fuzz.
-if [[ -f tests/fuzz/run.sh ]]; then
-    RVLN_FUZZ_DIR=$root/build/fuzz run_counted_suite "fuzz tests" "$logs/fuzz.log" 300 bash tests/fuzz/run.sh
-fi
-
 if [[ ${built[mingw64]} == 1 ]]; then
-    run_counted_suite "end-to-end tests" "$logs/e2e.log" 900 python3 tests/e2e/run.py build/mingw64 --with-32 build/mingw32
+    record_suite "end-to-end tests" "$logs/e2e.log"
 else
     record "end-to-end tests" 0 1 "could not run: mingw64 build failed"
 fi
