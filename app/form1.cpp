@@ -52,6 +52,10 @@ TForm1::TForm1(ProgramState& state)
       Page6(&System1, "Page6", "Win95/98 &SplashScreens", ui::Ctrl('S')),
       Win98ReBoot1(&System1, "Win98ReBoot1", "Win98 (Re-)B&oot", ui::Ctrl('O')),
       EjectRetract1(&PopupMenu2, "EjectRetract1", "&Eject && Retract"),
+      SysHotkeys1(&EjectRetract1, "SysHotkeys1", "System &Hotkeys"),
+      N5(&EjectRetract1, "N5", "-"),
+      Allifinsert1(&EjectRetract1, "Allifinsert1", "&All, (if insert)..."),
+      N6(&EjectRetract1, "N6", "-"),
       LogFile1(&PopupMenu2, "LogFile1", "&LogFile"),
       ShowLog1(&LogFile1, "ShowLog1", "Sho&w..."),
       EraseLog1(&LogFile1, "EraseLog1", "E&rase..."),
@@ -197,10 +201,12 @@ void TForm1::BuildMenus() {
         const int tab = p.tab, subPage = p.subPage;
         p.item.OnClick = [this, tab, subPage] { OpenSettingsSubPage(tab, subPage); };
     }
-    // The device menu and the log file entries follow the device table and RVLN.LOG.
-    EjectRetract1.enabled = false;
+    // The log file entries and the device menu follow RVLN.LOG and the device table.
     LogFile1.enabled = false;
-    PopupMenu2.OnPopup = [this] { eventlog::UpdateLogFileMenus(*this); };
+    PopupMenu2.OnPopup = [this] {
+        eventlog::UpdateLogFileMenus(*this);
+        devices::RefreshDeviceMenus(*this);
+    };
     ShowLog1.isDefault = true;
     CommandlineOptions1.OnClick = [this] { cmdline::ShowCommandLineHelp(program); };
     Help2.OnClick = [this] { Help2Click(); };

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include "app/notebook.h"
 #include "app/program_state.h"
+#include "devices/device_menus.h"
 #include "hotkeys/hotkey_view.h"
 #include "shutdown/watchdog_page.h"
 #include "timers/countdown_core.h"
@@ -54,7 +55,9 @@ class TForm1 : public ui::Form, public Notebook, public tray::TrayMenu {
     ui::MenuItem Timers1;
     ui::MenuItem Watchdogs1, RunInit1, EmptyDirectories1, DeviceManager1;
     ui::MenuItem System1, ControlPanel1, Page6, Win98ReBoot1;
-    ui::MenuItem EjectRetract1;
+    ui::MenuItem EjectRetract1, SysHotkeys1, N5, Allifinsert1, N6;
+    // The device entries of EjectRetract1 and of the tray's EjectRetract2.
+    devices::DeviceMenuEntries deviceMenus;
     ui::MenuItem LogFile1, ShowLog1, EraseLog1;
     ui::MenuItem Help2;
     ui::MenuItem CommandlineOptions1;

@@ -1,7 +1,9 @@
 // The main window as the hotkeys see it.
+#include "app/device_view.h"
 #include "app/form1.h"
 #include "devices/device_table.h"
 #include "devices/drives.h"
+#include "hotkeys/device_hotkeys.h"
 
 namespace app {
 namespace {
@@ -9,10 +11,14 @@ namespace {
 bool AnyDeviceSelected(const TForm1& form) {
     return devices::AnyDeviceSelected(form.program.DeviceTable);
 }
-// The device keys arrive with the device menus, which handle the keys' presses; until then no
-// device has a key.
-std::vector<char> DeviceHotkeyKeys(const TForm1&) {
-    return {};
+std::vector<char> DeviceHotkeyKeys(const TForm1& form) {
+    const devices::DeviceTable& table = form.program.DeviceTable;
+    std::vector<char> keys;
+    for (int i = 1; i <= table.DeviceCount(); ++i) {
+        const std::string name = devices::GetDeviceName(table, i);
+        keys.push_back(hotkeys::DeviceKey(name, devices::DeviceTarget(name)));
+    }
+    return keys;
 }
 
 }  // namespace
@@ -40,7 +46,8 @@ hotkeys::HotkeyView TForm1::Hotkeys() {
                                [this] { devices::RefreshDeviceMenus(*this); }};
 }
 
-// What a device hotkey does arrives with the device menus; until then none is registered.
-void TForm1::DeviceHotkeyPressed(int) {}
+void TForm1::DeviceHotkeyPressed(int id) {
+    devices::DeviceHotkeyPressed(MakeDeviceMenuView(*this), id);
+}
 
 }  // namespace app

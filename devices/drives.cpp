@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/program_state.h"
 #include "hotkeys/device_hotkeys.h"
+#include "devices/device_menus.h"
 #include "devices/device_page.h"
 #include "devices/device_store.h"
 #include "devices/device_table.h"
@@ -79,11 +80,13 @@ void RestoreMciCdDrive(app::TForm1& form) {
 }
 
 void ReleaseDevices(app::TForm1& form) {
+    RemoveDeviceMenus(form.deviceMenus);
     ClearDeviceTable(form.program.DeviceTable);
 }
 
 void BindDevices(app::TForm1& form) {
     BindDevicePage([&form] { return app::MakeDeviceView(form); });
+    BindDeviceMenus(app::MakeDeviceMenuView(form), [&form] { return app::MakeDeviceMenuView(form); });
 }
 
 void LoadDeviceTable(app::TForm1& form) {
@@ -107,10 +110,8 @@ void RestoreDeviceRecords(app::TForm1& form, const std::vector<std::string>& rec
     RestoreDeviceRecords(view, records);
 }
 
-// The device menus arrive later: a rebuild still chooses the hotkey combinations; no device
-// gets a key yet.
 void RefreshDeviceMenus(app::TForm1& form) {
-    hotkeys::RebuildDeviceHotkeys(form.Hotkeys(), false);
+    RefreshDeviceMenus(app::MakeDeviceMenuView(form));
 }
 
 void WaitForDevices(app::TForm1& form) {

@@ -153,6 +153,25 @@ void RegisterDeviceHotkey(const HotkeyView& v, std::uint32_t modifiers, char key
     v.os.hotkeys.RegisterHotKey(v.state.DeviceHotkeyCount, modifiers, static_cast<unsigned char>(key));
 }
 
+ui::ShortCut HotkeyShortCut(std::uint32_t modifiers, std::uint16_t key) {
+    if (!UsableModifiers(modifiers)) modifiers = port::kModShift | port::kModControl;
+    std::uint8_t shift = 0;
+    if (modifiers & port::kModShift) shift |= ui::kShift;
+    if (modifiers & port::kModControl) shift |= ui::kCtrl;
+    if (modifiers & port::kModAlt) shift |= ui::kAlt;
+    return ui::ShortCut{key, static_cast<ui::ShiftState>(shift)};
+}
+
+void AssignDeviceHotkey(const HotkeyView& v, ui::MenuItem& item, std::uint32_t modifiers, char key) {
+    item.shortCut = HotkeyShortCut(modifiers, static_cast<unsigned char>(key));
+    RegisterDeviceHotkey(v, modifiers, key);
+}
+
+void ShowDeviceShortcut(const HotkeyView& v, ui::MenuItem& item, std::uint32_t modifiers, char key) {
+    item.shortCut =
+        v.SysHotKeys ? HotkeyShortCut(modifiers, static_cast<unsigned char>(key)) : ui::ShortCut{};
+}
+
 void UpdateAllHotkey(const HotkeyView& v, bool allEntryEnabled) {
     HotkeyState& s = v.state;
     if (s.AllHotkeyRegistered) v.os.hotkeys.UnregisterHotKey(kAllHotkeyId);

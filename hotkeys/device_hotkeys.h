@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 #include "hotkeys/hotkey_view.h"
+#include "ui/menu.h"
 
 namespace hotkeys {
 
@@ -49,6 +50,13 @@ void RegisterDeviceHotkey(const HotkeyView& v, std::uint32_t modifiers, char key
 void UpdateAllHotkey(const HotkeyView& v, bool allEntryEnabled);
 // The whole hotkey side of a rebuild, for the device keys of the view.
 void RebuildDeviceHotkeys(const HotkeyView& v, bool allEntryEnabled);
+
+// The shortcut a menu shows for a combination; modifiers without a list text show as Shift+Ctrl.
+ui::ShortCut HotkeyShortCut(std::uint32_t modifiers, std::uint16_t key);
+// The main menu's entry of the next device: its shortcut, and its hotkey (see RegisterDeviceHotkey).
+void AssignDeviceHotkey(const HotkeyView& v, ui::MenuItem& item, std::uint32_t modifiers, char key);
+// The tray menu's entry of a device: the shortcut only while "System &Hotkeys" is checked.
+void ShowDeviceShortcut(const HotkeyView& v, ui::MenuItem& item, std::uint32_t modifiers, char key);
 
 // "Auto. re&map Device's HKeys." unchecked, or ComboBox4 changed: the chosen modifiers, and a
 // message when they are not free.

@@ -16,6 +16,13 @@ ui::MenuItem* FindItem(ui::MenuItem& menu, const std::string& name) {
     return nullptr;
 }
 
+void CollectBarBreaks(const ui::MenuItem& menu, std::vector<std::string>& names) {
+    for (const ui::MenuItem* item : menu.Items()) {
+        if (item->barBreak && item->visible) names.push_back(item->Name());
+        CollectBarBreaks(*item, names);
+    }
+}
+
 constexpr int kMrCancel = 2;
 constexpr int kMaxRounds = 10;
 
@@ -86,7 +93,8 @@ int SimUi::RunModal(ui::Form& form) {
 
 void SimUi::Popup(ui::PopupMenu& menu, int x, int y) {
     if (menu.OnPopup) menu.OnPopup();
-    PopupRun run{menu.Name(), x, y, {}, false, menu.alignment};
+    PopupRun run{menu.Name(), x, y, {}, false, menu.alignment, {}};
+    CollectBarBreaks(menu, run.barBreaks);
     ui::MenuItem* item = nullptr;
     if (!popupChoices_.empty()) {
         item = FindItem(menu, popupChoices_.front());

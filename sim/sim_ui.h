@@ -37,6 +37,8 @@ struct PopupRun {
     std::string chosen;  // name of the item chosen, empty when none
     bool clicked = false;
     ui::PopupAlignment alignment = ui::PopupAlignment::Left;
+    // The items that started a new column when the menu showed, by name, in menu order.
+    std::vector<std::string> barBreaks;
 };
 
 // What a recording peer saw of its widget.

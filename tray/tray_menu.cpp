@@ -16,6 +16,10 @@ TrayMenu::TrayMenu()
       MovetoTaskBar1(&TimerWindow1, "MovetoTaskBar1", "&Move to TaskBar"),
       N3(&PopupMenu1, "N3", "-"),
       EjectRetract2(&PopupMenu1, "EjectRetract2", "&Eject && Retract"),
+      SysHotkeys2(&EjectRetract2, "SysHotkeys2", "System &Hotkeys"),
+      N8(&EjectRetract2, "N8", "-"),
+      Allifinsert2(&EjectRetract2, "Allifinsert2", "&All, (if insert)..."),
+      N9(&EjectRetract2, "N9", "-"),
       LogFile2(&PopupMenu1, "LogFile2", "&LogFile"),
       ShowLog2(&LogFile2, "ShowLog2", "Sho&w..."),
       EraseLog2(&LogFile2, "EraseLog2", "E&rase..."),
@@ -32,8 +36,6 @@ TrayMenu::TrayMenu()
     TimerWindow1.visible = false;
     TimerWindow1.enabled = false;
     Hide1.checked = true;
-    // The device entries come with the device table; until then the submenu is empty.
-    EjectRetract2.enabled = false;
     LogFile2.enabled = false;
     ShowLog2.isDefault = true;
 }

@@ -36,7 +36,7 @@ class TrayMenu {
     ui::MenuItem Timer2, Pause1, Stop1;
     ui::MenuItem TimerWindow1, Hide1, MovetoTaskBar1;
     ui::MenuItem N3;
-    ui::MenuItem EjectRetract2;
+    ui::MenuItem EjectRetract2, SysHotkeys2, N8, Allifinsert2, N9;
     ui::MenuItem LogFile2, ShowLog2, EraseLog2;
     ui::MenuItem N7;
     ui::MenuItem N12, HelpIndex1, TipsTricks1, CommandlineOptions2;

@@ -7,6 +7,7 @@
 
 #include "app/form1.h"
 #include "cmdline/command_line.h"
+#include "devices/drives.h"
 #include "lib/messages.h"
 #include "log/log_actions.h"
 #include "log/log_page.h"
@@ -146,8 +147,10 @@ void CopyPageItems(app::TForm1& f) {
     }
 }
 
-// The per-device entries of "&Eject && Retract" come with the device menus.
-void RebuildTrayDeviceEntries(app::TForm1&) {}
+// "&Eject && Retract" follows the device table and the media, in both menus at once.
+void RebuildTrayDeviceEntries(app::TForm1& f) {
+    devices::RefreshDeviceMenus(f);
+}
 
 void TrayMenuPopup(app::TForm1& f) {
     eventlog::UpdateLogFileMenus(f);

@@ -59,9 +59,23 @@ void Form::Close() {
     if (action == CloseAction::Free && OnRelease) OnRelease();
 }
 
+namespace {
+// Modal runs nest on the main thread only.
+Form* topModal = nullptr;
+}  // namespace
+
 int Form::ShowModal() {
     modalResult_ = 0;
-    return backend_ ? backend_->RunModal(*this) : 0;
+    if (!backend_) return 0;
+    Form* outer = topModal;
+    topModal = this;
+    const int result = backend_->RunModal(*this);
+    topModal = outer;
+    return result;
+}
+
+Form* Form::TopModal() {
+    return topModal;
 }
 
 void Form::PeerHelp(Widget* control) {

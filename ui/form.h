@@ -53,6 +53,8 @@ class Form : public Widget {
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
     int ShowModal();
+    // The form whose modal run is innermost now, or null.
+    static Form* TopModal();
 
     // Menus whose shortcuts this form handles before its key handler sees the key.
     void AddShortCutMenu(MenuItem* menu) { shortCutMenus_.push_back(menu); }

@@ -33,6 +33,8 @@ class MenuItem {
     bool checked = false;
     bool isDefault = false;
     bool radioItem = false;
+    // The item starts a new column, with a vertical bar before it.
+    bool barBreak = false;
     int helpContext = 0;
     std::string hint;
     std::function<void()> OnClick;

@@ -26,7 +26,8 @@ bool AddItems(HMENU menu, ui::MenuItem& parent, MenuCommands& commands) {
             text = Widen(item->caption);
             std::string shortCut = ui::ShortCutText(item->shortCut);
             if (!shortCut.empty()) text += L"\t" + Widen(shortCut);
-            info.fType = MFT_STRING | (item->radioItem ? MFT_RADIOCHECK : 0);
+            info.fType =
+                MFT_STRING | (item->radioItem ? MFT_RADIOCHECK : 0) | (item->barBreak ? MFT_MENUBARBREAK : 0);
             info.dwTypeData = text.data();
             info.cch = static_cast<UINT>(text.size());
             info.fState = (item->checked ? MFS_CHECKED : 0) | (item->enabled ? 0 : MFS_GRAYED) |
