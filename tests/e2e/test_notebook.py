@@ -362,3 +362,58 @@ class LeavingTest(NotebookTestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class HighDpiTest(NotebookTestCase):
+    """On a screen of 144 DPI (150 %) the windows scale their 96-DPI layout with the larger system
+    font: the notebook's sub-pages still fit, nothing overlaps, and the window stays on the screen.
+    The sub-pages looked at are the first of each tab and those with lists, the fullest ones."""
+
+    PAGES = [(CONTROLS, 1), (CONTROLS, 3), (HOTKEYS, 1), (TIMERS, 1), (WATCHDOGS, 2), (WATCHDOGS, 3),
+             (SYSTEM, 1)]
+
+    def check_inside_parents(self, panel, client, view):
+        """Every visible window of the notebook lies inside its parent's client area, and so, one
+        parent after the other, inside the main window's. A scroll box's children may lie below
+        its visible part: that is what it scrolls."""
+        if not self.inside(panel["rect"], client):
+            self.problems.append(f"Panel1 {panel['rect']} leaves the main window's client area {client}")
+        parents = {e["hwnd"]: e for e in view.entries}
+        parents[panel["hwnd"]] = panel
+        for entry in view.entries:
+            parent = parents.get(entry["parent"])
+            if not entry["visible"] or parent is None or parent["class"] == "TScrollBox":
+                continue
+            if entry["rect"]["width"] > 0 and not self.inside(entry["rect"], parent["client"]):
+                self.problems.append(f"{label(entry)} {entry['rect']} leaves {label(parent)} {parent['client']}")
+
+    def test_sub_pages_fit_at_144_dpi(self):
+        self.wine.reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", 144, kind="REG_DWORD")
+        _, main = self.start_main()
+        # 190 x 35 at 96 DPI: at least half as large again.
+        button = self.control(main, "Button1")["rect"]
+        self.assertGreaterEqual((button["width"], button["height"]), (285, 52),
+                                f"the main window's layout is not scaled: Button1 {button}")
+        self.wine.screenshot("main-window-144dpi", rect=main["rect"])
+        screen = self.wine.sysinfo()["screen"]
+        shortcut = {(tab, page): key for key, tab, page in SHORTCUTS}
+        panel = window = None
+        for tab, page in self.PAGES:
+            key = shortcut[(tab, page)]
+            self.wine.key(main["hwnd"], key, ctrl=True)
+            view = self.expect_page(main, tab, page, f"Ctrl+{key}")
+            if view is None:
+                continue
+            if window is None:
+                # The window keeps its size while the notebook shows.
+                window = next(w for w in self.wine.windows(cls="TForm1") if w["hwnd"] == main["hwnd"])
+                panel = self.control(main, "Panel1")
+                rect = window["rect"]
+                if rect["left"] < 0 or rect["top"] < 0 or rect["right"] > screen["width"] or \
+                        rect["bottom"] > screen["height"]:
+                    self.problems.append(f"the window {rect} leaves the screen {screen}")
+            self.check_layout(view, TABS[tab][2][page - 1][0])
+            self.check_inside_parents(panel, window["client"], view)
+            if (tab, page) in ((CONTROLS, 1), (WATCHDOGS, 3)):
+                self.screenshot_page(main, tab, page)
+        self.assert_no_problems()

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "win32/text.h"
 #include "win32/ui/backend.h"
 
@@ -22,12 +24,17 @@ HWND ComboBoxPeer::CreateNative(const Placement& placement) {
     HWND hwnd = CreateWindowExW(
         0, L"COMBOBOX", nullptr, style, r.left, r.top, r.right - r.left, r.bottom - r.top, placement.parent,
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(placement.id)), backend_.Instance(), nullptr);
-    if (hwnd && combo_.HasPictures()) {
-        // Rows as high as a picture with a pixel above and below; the parent is not asked.
-        SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, kPictureSize + 2);
-        SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kPictureSize + 2);
-    }
+    if (hwnd) ApplyRowHeight(hwnd);
     return hwnd;
+}
+
+void ComboBoxPeer::ApplyRowHeight(HWND hwnd) {
+    if (!combo_.HasPictures()) return;
+    // Rows as high as a picture with a pixel above and below, and as the text at the window's DPI;
+    // the parent is not asked.
+    const int row = std::max(kPictureSize, ToPixels(kPictureSize)) + 2;
+    SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, row);
+    SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), row);
 }
 
 int ComboBoxPeer::PictureIndex(int picture) {
@@ -71,7 +78,7 @@ int ComboBoxPeer::DroppedHeight() const {
     auto row = static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, 0, 0));
     if (row <= 0) row = 13;
     int rows = combo_.dropDownCount > 0 ? combo_.dropDownCount : 8;
-    return combo_.Height() + row * rows + 2;
+    return ToPixels(combo_.Height()) + row * rows + 2;
 }
 
 void ComboBoxPeer::Apply(ui::Change what) {

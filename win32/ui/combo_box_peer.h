@@ -19,6 +19,10 @@ class ComboBoxPeer final : public Win32Peer {
 
   protected:
     HWND CreateNative(const Placement& placement) override;
+    void DpiChanged() override {
+        ApplyRowHeight(Hwnd());
+        Apply(ui::Change::Bounds);
+    }
     void Apply(ui::Change what) override;
     bool OnCommand(WORD code, WORD id, LRESULT& result) override;
     bool OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
@@ -31,6 +35,7 @@ class ComboBoxPeer final : public Win32Peer {
     // The window's height includes the dropped list: dropDownCount rows of it.
     int DroppedHeight() const;
     void ApplyItems();
+    void ApplyRowHeight(HWND hwnd);
     void ApplySelection();
 
     ui::ComboBox& combo_;

@@ -95,7 +95,8 @@ void TabSheetPeer::Fit() {
     RECT r = pages->DisplayArea();
     SetWindowPos(Hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    ui::Rect fitted{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    ui::Rect fitted{FromPixels(r.left), FromPixels(r.top), FromPixels(r.right) - FromPixels(r.left),
+                    FromPixels(r.bottom) - FromPixels(r.top)};
     if (widget_.Bounds() != fitted) widget_.PeerMoved(fitted.left, fitted.top, fitted.width, fitted.height);
 }
 

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <vector>
+
 #include "win32/text.h"
 #include "win32/ui/backend.h"
 #include "win32/ui/keyboard.h"
@@ -64,6 +66,9 @@ HWND FormPeer::CreateNative(const Placement&) {
         CreateOwnWindow(FormExStyle(form_), className.c_str(), Widen(form_.Caption()).c_str(),
                         FormStyle(form_), bounds, backend_.AppWindow(), nullptr, backend_.Instance(), this);
     if (!hwnd) return nullptr;
+    // The bounds are applied once more after creation, then at this DPI.
+    dpi_ = WindowDpi(hwnd);
+    scale_ = LayoutScaleFor(dpi_);
     hints_ = std::make_unique<FormHints>(backend_, hwnd);
     backend_.FormCreated(*this);
     return hwnd;
@@ -84,10 +89,12 @@ void FormPeer::Apply(ui::Change what) {
     HWND hwnd = Hwnd();
     using ui::Change;
     switch (what) {
-        case Change::Bounds:
-            SetWindowPos(hwnd, nullptr, form_.Left(), form_.Top(), form_.Width(), form_.Height(),
+        case Change::Bounds: {
+            const SIZE size = NativeSize();
+            SetWindowPos(hwnd, nullptr, form_.Left(), form_.Top(), size.cx, size.cy,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             break;
+        }
         case Change::Visible:
             if (form_.Visible()) {
                 if (IsMain()) backend_.ShowApplicationWindow();
@@ -147,10 +154,36 @@ void FormPeer::ApplyState() {
         ShowWindow(hwnd, minimize ? SW_MINIMIZE : SW_RESTORE);
 }
 
+SIZE FormPeer::NativeSize() const {
+    // The frame keeps the system's size; only the client area scales.
+    return SIZE{form_.Width() - form_.ClientWidth() + ToPixels(form_.ClientWidth()),
+                form_.Height() - form_.ClientHeight() + ToPixels(form_.ClientHeight())};
+}
+
 void FormPeer::ReportBounds() {
-    RECT r;
-    if (!GetWindowRect(Hwnd(), &r)) return;
-    form_.PeerMoved(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    RECT r, client;
+    if (!GetWindowRect(Hwnd(), &r) || !GetClientRect(Hwnd(), &client)) return;
+    form_.PeerMoved(r.left, r.top, r.right - r.left - client.right + FromPixels(client.right),
+                    r.bottom - r.top - client.bottom + FromPixels(client.bottom));
+}
+
+void FormPeer::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    scale_ = LayoutScaleFor(dpi);
+    // The window first, at the place the system suggests, then every control in it from the
+    // outside in: a page's area depends on its notebook's size.
+    const SIZE size = NativeSize();
+    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    std::vector<ui::Widget*> pending(form_.Children().rbegin(), form_.Children().rend());
+    while (!pending.empty()) {
+        ui::Widget* widget = pending.back();
+        pending.pop_back();
+        if (Win32Peer* peer = Of(*widget); peer && peer->Hwnd()) peer->DpiChanged();
+        pending.insert(pending.end(), widget->Children().rbegin(), widget->Children().rend());
+    }
+    InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 void FormPeer::OnActivate(bool active, bool minimized) {
@@ -292,6 +325,10 @@ bool FormPeer::OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result
         case WM_MOVE:
             if (!IsIconic(hwnd)) ReportBounds();
             return false;
+        case kWmDpiChanged:
+            OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+            result = 0;
+            return true;
         case WM_CONTEXTMENU: {
             // Passed up from a child, the message may name the child that passed it rather than
             // the control under the mouse; the point (or the focus, from the keyboard) decides.

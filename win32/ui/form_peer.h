@@ -23,6 +23,7 @@ class FormPeer final : public Win32Peer {
     // The button id Enter would press (DM_GETDEFID), 0 when none.
     UINT DefaultId() const { return defaultId_; }
     void Focus() override;
+    LayoutScale Scale() const override { return scale_; }
 
   protected:
     HWND CreateNative(const Placement& placement) override;
@@ -35,6 +36,9 @@ class FormPeer final : public Win32Peer {
     void ApplyFrame();
     void ApplyState();
     void ReportBounds();
+    // The window's size for the model's: its client area scaled to the window's DPI.
+    SIZE NativeSize() const;
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void OnActivate(bool active, bool minimized);
     void RestoreFocus();
     // The menu for a right click in this window or one of its controls; null when none.
@@ -46,6 +50,8 @@ class FormPeer final : public Win32Peer {
     HWND savedFocus_ = nullptr;
     UINT defaultId_ = 0;
     bool modal_ = false;
+    int dpi_ = kDesignDpi;
+    LayoutScale scale_;
     bool painting_ = false;  // a box shown while painting runs a modal loop that paints again
 };
 

@@ -23,7 +23,7 @@ void CheckListBoxPeer::ApplyItems() {
     HWND hwnd = Hwnd();
     auto guard = Write();
     // The item height is asked of the parent while the list is made; the model's wins.
-    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, list_.itemHeight);
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, ToPixels(list_.itemHeight));
     if (shown_ != list_.Items()) {
         SendMessageW(hwnd, LB_RESETCONTENT, 0, 0);
         for (const std::string& item : list_.Items())
@@ -86,7 +86,7 @@ bool CheckListBoxPeer::OnMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT
             if (row >= 0 && list_.Enabled() &&
                 SendMessageW(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(row),
                              reinterpret_cast<LPARAM>(&item)) != LB_ERR &&
-                x - item.left < kCheckAreaWidth) {
+                x - item.left < ToPixels(kCheckAreaWidth)) {
                 list_.PeerToggle(row);
             }
             return true;
@@ -131,7 +131,8 @@ bool CheckListBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
     if (!enabled) state |= DFCS_INACTIVE;
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
 
-    DrawRowText(dc, list_.Items()[index], RECT{r.left + kCheckAreaWidth + 2, r.top + 1, r.right, r.bottom},
+    DrawRowText(dc, list_.Items()[index],
+                RECT{r.left + ToPixels(kCheckAreaWidth) + 2, r.top + 1, r.right, r.bottom},
                 !enabled   ? COLOR_GRAYTEXT
                 : selected ? COLOR_HIGHLIGHTTEXT
                            : COLOR_WINDOWTEXT);
@@ -157,7 +158,7 @@ HWND ListBoxPeer::CreateNative(const Placement& placement) {
 void ListBoxPeer::ApplyItems() {
     HWND hwnd = Hwnd();
     auto guard = Write();
-    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, list_.itemHeight);
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, ToPixels(list_.itemHeight));
     SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd, LB_RESETCONTENT, 0, 0);
     for (const std::string& item : list_.Items())

@@ -17,6 +17,10 @@ class CheckListBoxPeer final : public Win32Peer {
 
   protected:
     HWND CreateNative(const Placement& placement) override;
+    void DpiChanged() override {
+        Apply(ui::Change::Bounds);
+        ApplyItems();
+    }
     void Apply(ui::Change what) override;
     bool OnCommand(WORD code, WORD id, LRESULT& result) override;
     bool OnDrawItem(DRAWITEMSTRUCT& item) override;
@@ -40,6 +44,10 @@ class ListBoxPeer final : public Win32Peer {
 
   protected:
     HWND CreateNative(const Placement& placement) override;
+    void DpiChanged() override {
+        Apply(ui::Change::Bounds);
+        ApplyItems();
+    }
     void Apply(ui::Change what) override;
     bool OnCommand(WORD code, WORD id, LRESULT& result) override;
     bool OnDrawItem(DRAWITEMSTRUCT& item) override;

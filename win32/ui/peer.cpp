@@ -126,9 +126,24 @@ Placement Win32Peer::Place() const {
         dx += w->Left();
         dy += w->Top();
     }
-    placement.bounds = RECT{dx + widget_.Left(), dy + widget_.Top(), dx + widget_.Left() + widget_.Width(),
-                            dy + widget_.Top() + widget_.Height()};
+    // Each edge is scaled on its own, so that neighbours that touch at 96 DPI still touch.
+    placement.bounds = RECT{ToPixels(dx + widget_.Left()), ToPixels(dy + widget_.Top()),
+                            ToPixels(dx + widget_.Left() + widget_.Width()),
+                            ToPixels(dy + widget_.Top() + widget_.Height())};
     return placement;
+}
+
+LayoutScale Win32Peer::Scale() const {
+    const FormPeer* form = OwnerFormPeer();
+    return form && form != this ? form->Scale() : LayoutScale{};
+}
+
+int Win32Peer::ToPixels(int value) const {
+    return Scale().ToPixels(value);
+}
+
+int Win32Peer::FromPixels(int value) const {
+    return Scale().FromPixels(value);
 }
 
 DWORD Win32Peer::ChildStyle() const {
@@ -240,7 +255,7 @@ LRESULT Win32Peer::WindowMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
             widget_.PeerFocused(true);
             break;
         case WM_MOUSEMOVE:
-            widget_.PeerMouseMove(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+            widget_.PeerMouseMove(FromPixels(GET_X_LPARAM(lparam)), FromPixels(GET_Y_LPARAM(lparam)));
             break;
         case WM_NCDESTROY:
             result = CallDefault(msg, wparam, lparam);

@@ -7,6 +7,7 @@
 #include <string>
 #include "ui/widget.h"
 #include "win32/handles.h"
+#include "win32/ui/dpi.h"
 #include "win32/ui/window.h"
 
 namespace win32 {
@@ -35,6 +36,10 @@ class Win32Peer : public ui::Peer, public MessageTarget {
 
     HWND Hwnd() const { return hwnd_; }
     ui::Widget& GetWidget() const { return widget_; }
+    // How the form the control is on scales the model's 96-DPI pixels for its screen.
+    virtual LayoutScale Scale() const;
+    // Lays the window out again after its form moved to a screen of another DPI.
+    virtual void DpiChanged() { Apply(ui::Change::Bounds); }
     // The window the children's windows go into; null when the children have none of their own.
     virtual HWND ContainerWindow() const { return hwnd_; }
     FormPeer* OwnerFormPeer() const;
@@ -67,8 +72,11 @@ class Win32Peer : public ui::Peer, public MessageTarget {
     LRESULT CallDefault(UINT msg, WPARAM wparam, LPARAM lparam);
     // WS_CHILD with the visible, enabled and tab-stop state of the widget.
     DWORD ChildStyle() const;
-    // Where the widget's bounds put it in the nearest ancestor that has a window.
+    // Where the widget's bounds put it in the nearest ancestor that has a window, in its pixels.
     Placement Place() const;
+    // A length of the model in the window's pixels, and back.
+    int ToPixels(int value) const;
+    int FromPixels(int value) const;
     // The widget's own colour, or null when it has the system colour.
     HBRUSH ColorBrush();
     // The brush a transparent child of this widget shows.

@@ -30,13 +30,13 @@ void ScrollBoxPeer::UpdateBar() {
     GetClientRect(Hwnd(), &client);
     int bottom = 0;
     for (const ui::Widget* child : box_.Children()) {
-        if (child->Visible()) bottom = std::max(bottom, child->Top() + child->Height());
+        if (child->Visible()) bottom = std::max(bottom, ToPixels(child->Top() + child->Height()));
     }
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMin = 0;
-    info.nMax = bottom + ui::ScrollBox::kMargin - 1;
+    info.nMax = bottom + ToPixels(ui::ScrollBox::kMargin) - 1;
     info.nPage = static_cast<UINT>(client.bottom);
     info.nPos = shown_;
     SetScrollInfo(Hwnd(), SB_VERT, &info, TRUE);
@@ -47,27 +47,28 @@ void ScrollBoxPeer::ScrollTo(int position, bool byUser) {
     GetClientRect(Hwnd(), &client);
     int bottom = 0;
     for (const ui::Widget* child : box_.Children()) {
-        if (child->Visible()) bottom = std::max(bottom, child->Top() + child->Height());
+        if (child->Visible()) bottom = std::max(bottom, ToPixels(child->Top() + child->Height()));
     }
-    position = std::clamp(position, 0,
-                          std::max(0, bottom + ui::ScrollBox::kMargin - static_cast<int>(client.bottom)));
+    position =
+        std::clamp(position, 0,
+                   std::max(0, bottom + ToPixels(ui::ScrollBox::kMargin) - static_cast<int>(client.bottom)));
     if (position != shown_) {
         ScrollWindowEx(Hwnd(), 0, shown_ - position, nullptr, nullptr, nullptr, nullptr,
                        SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
         shown_ = position;
     }
     UpdateBar();
-    if (byUser) box_.PeerScrolled(position);
+    if (byUser) box_.PeerScrolled(FromPixels(position));
 }
 
 void ScrollBoxPeer::Apply(ui::Change what) {
     switch (what) {
         case ui::Change::State:
-            ScrollTo(box_.VertPosition(), false);
+            ScrollTo(ToPixels(box_.VertPosition()), false);
             break;
         case ui::Change::Bounds:
             PanelPeer::Apply(what);
-            ScrollTo(box_.VertPosition(), false);
+            ScrollTo(ToPixels(box_.VertPosition()), false);
             break;
         default:
             PanelPeer::Apply(what);

@@ -60,7 +60,7 @@ void StatusBarPeer::ApplyPanels() {
     int right = 0;
     for (const ui::StatusPanel& panel : panels) {
         right += panel.width;
-        edges.push_back(right);
+        edges.push_back(ToPixels(right));
     }
     SendMessageW(hwnd, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
     for (size_t i = 0; i < panels.size(); ++i) {

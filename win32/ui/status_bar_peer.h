@@ -15,6 +15,10 @@ class StatusBarPeer final : public Win32Peer {
 
   protected:
     HWND CreateNative(const Placement& placement) override;
+    void DpiChanged() override {
+        Apply(ui::Change::Bounds);
+        ApplyPanels();
+    }
     void Apply(ui::Change what) override;
     bool OnDrawItem(DRAWITEMSTRUCT& item) override;
 

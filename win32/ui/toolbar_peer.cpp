@@ -35,7 +35,7 @@ HWND ToolBarPeer::CreateNative(const Placement& placement) {
     SendMessageW(hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
     // After the image list, which would size the buttons after its pictures.
     SendMessageW(hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(kPictureSize, kPictureSize));
-    SendMessageW(hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(kButtonSize, kButtonSize));
+    SendMessageW(hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(ToPixels(kButtonSize), ToPixels(kButtonSize)));
     tooltip_ = reinterpret_cast<HWND>(SendMessageW(hwnd, TB_GETTOOLTIPS, 0, 0));
     if (tooltip_) {
         // The bar's tooltip may ask the bar's parent for the texts; they come back to this peer.
@@ -65,7 +65,7 @@ UINT ToolBarPeer::AddButton(ToolButtonPeer& button, int picture, const std::stri
     tb.fsState = TBSTATE_ENABLED;
     tb.fsStyle = TBSTYLE_BUTTON;
     if (!SendMessageW(hwnd, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb))) return 0;
-    SendMessageW(hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(kButtonSize, kButtonSize));
+    SendMessageW(hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(ToPixels(kButtonSize), ToPixels(kButtonSize)));
     buttons_[command] = &button;
     return command;
 }
@@ -75,6 +75,13 @@ void ToolBarPeer::RemoveButton(UINT command) {
     if (!Hwnd()) return;
     auto index = SendMessageW(Hwnd(), TB_COMMANDTOINDEX, command, 0);
     if (index >= 0) SendMessageW(Hwnd(), TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
+}
+
+void ToolBarPeer::DpiChanged() {
+    // The pictures keep their size, centred on the larger buttons.
+    if (Hwnd())
+        SendMessageW(Hwnd(), TB_SETBUTTONSIZE, 0, MAKELPARAM(ToPixels(kButtonSize), ToPixels(kButtonSize)));
+    Apply(ui::Change::Bounds);
 }
 
 const wchar_t* ToolBarPeer::Hint(UINT command) {

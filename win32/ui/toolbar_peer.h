@@ -16,6 +16,7 @@ class ToolBarPeer final : public Win32Peer {
   public:
     ToolBarPeer(Win32Backend& backend, ui::Widget& widget) : Win32Peer(backend, widget) {}
     ~ToolBarPeer() override;
+    void DpiChanged() override;
 
     // Adds a button for the widget; returns its command id, 0 when it failed.
     UINT AddButton(ToolButtonPeer& button, int picture, const std::string& caption);
