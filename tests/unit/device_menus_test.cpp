@@ -258,4 +258,48 @@ TEST_F(DeviceMenusTest, AGrayDriveWithoutMediumIgnoresItsHotkeyAndKeepsTheIcon) 
     EXPECT_FALSE(machine.devices.DoorOpen("D:"));
 }
 
+// A device hotkey while one of the program's dialogs is up: on Windows NT the dialog goes
+// (cancelled) so that the device's question is not hidden behind it; elsewhere it stays. The
+// window is brought to the front only when no dialog is up.
+class DeviceHotkeyOverDialogTest : public DeviceMenusTest {
+  protected:
+    void Run(sim::Os os, int dialogResult) {
+        machine.AddCdrom('D', true);
+        Start(os);
+        SetDevice(1, devices::kStateEjectRetract, 0, 20);
+        State().InfoBeforeRetract = false;
+        form->CheckBox18.SetChecked(false);
+        form->CheckBox19.SetChecked(true);
+        PopupMain();
+        machine.ui.OnModal("TInfoForm", [this](ui::Form&) {
+            form->AskOrEmptyDialogVisible = true;
+            EXPECT_TRUE(machine.hotkeys.PressHotkey(kShiftCtrl, 'D'));
+            machine.loop.ProcessMessages();
+            form->AskOrEmptyDialogVisible = false;
+            return 1;
+        });
+        const std::size_t foreground = machine.windows.foregroundCalls.size();
+        form->BitBtn2.Click();
+        ASSERT_FALSE(machine.ui.modalRuns.empty());
+        EXPECT_EQ(machine.ui.modalRuns.back().result, dialogResult);
+        EXPECT_EQ(machine.windows.foregroundCalls.size(), foreground) << "a dialog was up";
+        WaitUntilIdle();
+
+        ASSERT_TRUE(machine.hotkeys.PressHotkey(kShiftCtrl, 'D'));
+        machine.loop.ProcessMessages();
+        ASSERT_GT(machine.windows.foregroundCalls.size(), foreground);
+        EXPECT_EQ(machine.windows.foregroundCalls.back(), State().application.Handle())
+            << "no peers in the sim";
+        WaitUntilIdle();
+    }
+};
+
+TEST_F(DeviceHotkeyOverDialogTest, OnNtTheDialogIsCancelled) {
+    Run(sim::Os::NT4, 2);
+}
+
+TEST_F(DeviceHotkeyOverDialogTest, OnWindows98TheDialogStays) {
+    Run(sim::Os::Win98, 1);
+}
+
 }  // namespace
