@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs RVLN.EXE under Wine in a throwaway prefix (a 1024x768 Wine desktop with a taskbar) and
-# saves a screenshot once its main window is up and has finished its opening animation. Without
-# a usable DISPLAY it starts its own Xvfb and keeps the program running until Enter is pressed or
-# RVLN_RUN_SECONDS (default 300) pass; with a DISPLAY it runs until the program exits. Extra
-# arguments go to RVLN.EXE.
+# saves a screenshot, and one of the main window alone, once its main window is up and has
+# finished its opening animation. Without a usable DISPLAY it starts its own Xvfb and keeps the
+# program running until Enter is pressed or RVLN_RUN_SECONDS (default 300) pass; with a DISPLAY it
+# runs until the program exits. Extra arguments go to RVLN.EXE ("/S" starts in the notebook).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -37,14 +37,20 @@ prefix = session.new_prefix("run", artifacts=harness.REPO_ROOT / "artifacts" / "
 try:
     program = prefix.start(*args)
     main = prefix.wait_window("TForm1", exe="RVLN.EXE", timeout=30)
+    settled = None
     if main is None:
         print("RVLN.EXE showed no main window" + ("" if program.running() else
               f" and exited with code {program.wait(0)}"))
         print(program.log()[-2000:])
-    elif prefix.wait_settled(main["hwnd"]) is None:
-        print("the main window kept changing its size; the screenshot shows it as it was")
+    else:
+        settled = prefix.wait_settled(main["hwnd"])
+        if settled is None:
+            print("the main window kept changing its size; the screenshot shows it as it was")
     shot = prefix.screenshot("screenshot")
     print(f"screenshot: {shot}")
+    if settled is not None:
+        # The main window alone, as README shows it.
+        print(f"main window: {prefix.screenshot('window', rect=settled['rect'])}")
     print(f"program log: {program.log_path}")
     if display:
         print(f"running on {display}; close RVLN.EXE to end")
