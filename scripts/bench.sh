@@ -4,15 +4,17 @@
 #   size           what ships from each MinGW tree (bench/size.py)
 #   timer wake-ups WM_TIMER per 30 s while RVLN.EXE waits in each state (bench/timer_wakeups.py)
 #   start-up       time to a visible main window against other programs (bench/startup.py)
+#   cmdline        /SHUTDOWN and /T from start to end, against Wine's shutdown.exe (bench/cmdline.py)
+#   memory         working set and private bytes once started, against notepad (bench/memory.py)
 # Takes several minutes: the wake-ups are counted over 30-second spans under Wine.
-# usage: bench.sh [NAME...]   (size, wakeups, startup; all by default)
+# usage: bench.sh [NAME...]   (size, wakeups, startup, cmdline, memory; all by default)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh || exit 1
 bash scripts/build.sh mingw64 mingw32 || exit 1
 
 names=("$@")
-[[ ${#names[@]} -gt 0 ]] || names=(size wakeups startup)
+[[ ${#names[@]} -gt 0 ]] || names=(size wakeups startup cmdline memory)
 failed=()
 for name in "${names[@]}"; do
     echo "== bench $name"
@@ -25,6 +27,8 @@ for name in "${names[@]}"; do
             else
                 echo "(no start-up benchmark in this tree)"
             fi ;;
+        cmdline) python3 bench/cmdline.py build/mingw64 ;;
+        memory) python3 bench/memory.py build/mingw64 ;;
         *) echo "bench: unknown benchmark '$name'" >&2; false ;;
     esac || failed+=("$name")
 done
