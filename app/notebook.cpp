@@ -133,6 +133,9 @@ Notebook::Notebook(ui::Form* form)
       SpeedButton20(&GroupBoot, "SpeedButton20") {
     Panel1.SetVisible(false);
     Panel1.SetHelpContext(90);
+    // The notebook, and each of its sub-pages, gets its windows when it first shows: start-up
+    // makes those of the main view only.
+    Panel1.SetPeerOnFirstShow(true);
     PageControl1.SetAlign(ui::Align::Client);
     PageControl1.SetHelpContext(80);
     TabSheet1.SetCaption("&Controls (1/5)");
@@ -171,7 +174,6 @@ Notebook::Notebook(ui::Form* form)
         other->SetVisible(false);
         other->SetAlign(ui::Align::Client);
     }
-    // A sub-page gets its windows when it first shows: start-up makes those of the main view.
     for (ui::GroupBox* page : {&GroupTray, &GroupGraphic, &GroupTasks, &GroupEventLog, &GroupBeeper,
                                &GroupHotKeys1, &GroupHotKeys2, &GroupTimers, &GroupRunInit, &GroupEmptyDirs,
                                &GroupDevices, &GroupCPanel, &GroupSplash, &GroupBoot}) {

@@ -81,7 +81,8 @@ bool Program::Start() {
     form_->Realize(os.ui);
     form_->InitForm1();
     askForm_ = std::make_unique<shutdown::TForm3>(MakeAskView(*form_));
-    askForm_->Realize(os.ui);
+    // The ask dialog gets its windows when it is first asked for.
+    askForm_->RealizeOnFirstShow(os.ui);
     program.askForm = askForm_.get();
     if (!form_->MainWindowAway && !form_->InvisibleStart && !program.application.Terminated()) form_->Show();
     return true;

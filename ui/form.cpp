@@ -9,11 +9,22 @@ Form::Form(std::string className) : Widget(Kind::Form, nullptr, std::move(classN
 }
 
 void Form::Realize(Backend& backend) {
+    RealizeOnFirstShow(backend);
+    CreateDeferredPeers();
+}
+
+void Form::RealizeOnFirstShow(Backend& backend) {
     if (backend_) return;
     backend_ = &backend;
     nonClient_ = backend.NonClientExtent(*this);
     Widget::SetBounds(Left(), Top(), clientWidth_ + nonClient_.width, clientHeight_ + nonClient_.height);
-    CreatePeers(backend);
+    peersDeferred_ = true;
+}
+
+void Form::CreateDeferredPeers() {
+    if (!peersDeferred_) return;
+    peersDeferred_ = false;
+    CreatePeers(*backend_);
 }
 
 void Form::SetClientSize(int width, int height) {
@@ -47,6 +58,7 @@ void Form::SetActiveControl(Widget* control) {
 
 void Form::SetVisible(bool visible) {
     if (visible == Visible()) return;
+    if (visible) CreateDeferredPeers();
     if (visible && OnShow) OnShow();
     Widget::SetVisible(visible);
     if (!visible && OnHide) OnHide();
@@ -67,6 +79,7 @@ Form* topModal = nullptr;
 int Form::ShowModal() {
     modalResult_ = 0;
     if (!backend_) return 0;
+    CreateDeferredPeers();
     Form* outer = topModal;
     topModal = this;
     const int result = backend_->RunModal(*this);

@@ -21,6 +21,9 @@ class Form : public Widget {
 
     // Creates the native window and controls; before it the form exists in the model only.
     void Realize(Backend& backend);
+    // As Realize, but the native window and controls are made when the form is first shown or
+    // run modally: a dialog that is never opened costs no windows at start-up.
+    void RealizeOnFirstShow(Backend& backend);
     bool Realized() const { return backend_ != nullptr; }
     Backend* GetBackend() const { return backend_; }
 
@@ -92,7 +95,10 @@ class Form : public Widget {
     void PeerStateChanged(WindowState state);
 
   private:
+    void CreateDeferredPeers();
+
     Backend* backend_ = nullptr;
+    bool peersDeferred_ = false;
     Extent nonClient_{6, 25};
     int clientWidth_ = 0, clientHeight_ = 0;
     bool keyPreview_ = false;

@@ -155,7 +155,9 @@ class StartUpCountdownTest(CountdownTestCase):
         self.preset(5)
         _, main = self.start_main()
         self.wine.key(main["hwnd"], "O")
-        self.assertTrue(self.wait_until(lambda: self.control(main, "PageControl1")["visible"], timeout=10))
+        # The notebook gets its windows when it first opens.
+        self.assertTrue(self.wait_until(
+            lambda: (c := self.wine.find("PageControl1", top=main["hwnd"])) and c["visible"], timeout=10))
         self.wine.key(main["hwnd"], "T")
         # The Timers page gets its windows when it first shows.
         box = self.wait_until(

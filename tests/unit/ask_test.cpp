@@ -69,6 +69,32 @@ class AskTest : public program_test::PlainWindowTest {
     std::string status;
 };
 
+TEST_F(AskTest, TheDialogGetsItsWindowsWhenFirstAskedForAndKeepsThem) {
+    machine.ui.recordingPeers = true;
+    Start(sim::Os::Win98);
+    shutdown::TForm3& dialog = *program->State().askForm;
+    EXPECT_EQ(machine.ui.Log(dialog), nullptr) << "start-up made the ask dialog's windows";
+    EXPECT_EQ(machine.ui.Log(dialog.RadioGroup1), nullptr);
+    const sim::PeerLog* made = nullptr;
+    const sim::PeerLog* choices = nullptr;
+    bool shownWithWindows = false;
+    OnDialog([&](shutdown::TForm3& d) {
+        made = machine.ui.Log(d);
+        choices = machine.ui.Log(d.RadioGroup1);
+        shownWithWindows = made != nullptr && d.Visible();
+        return kCancel;
+    });
+    Ask();
+    ASSERT_EQ(shows, 1);
+    EXPECT_TRUE(shownWithWindows);
+    EXPECT_NE(choices, nullptr);
+    EXPECT_EQ(items.size(), 10u);
+    Ask();
+    ASSERT_EQ(shows, 2);
+    EXPECT_EQ(machine.ui.Log(dialog), made) << "the second ask made new windows";
+    EXPECT_EQ(machine.ui.Log(dialog.RadioGroup1), choices);
+}
+
 TEST_F(AskTest, ChoicesLeaveOutTheAskEntryAndBlockedForceEntries) {
     Start(sim::Os::Win98);
     OnDialog([](shutdown::TForm3&) { return kCancel; });

@@ -1,6 +1,7 @@
 // The Settings notebook in the main window: tabs, sub-pages, the page spinner, the page items of
 // the context menu, the key letters and the hints.
 #include <gtest/gtest.h>
+#include "shutdown/ask_form.h"
 #include "tests/unit/program_fixture.h"
 
 namespace {
@@ -381,10 +382,15 @@ TEST_F(NotebookViewTest, F1ShowsTheTopicOfTheControlOrItsContainer) {
 TEST_F(NotebookViewTest, ASubPageGetsItsWindowsWhenItFirstShowsAndKeepsThem) {
     machine.ui.recordingPeers = true;
     Start();
-    // Start-up: the main view and the notebook's frame, no sub-page.
+    // Start-up: the main view only; neither the notebook, nor any sub-page, nor the ask dialog.
     EXPECT_NE(machine.ui.Log(form->Button1), nullptr);
-    EXPECT_NE(machine.ui.Log(form->PageControl1), nullptr);
-    EXPECT_NE(machine.ui.Log(form->SpinEdit1), nullptr);
+    EXPECT_NE(machine.ui.Log(form->ComboBox1), nullptr);
+    for (const ui::Widget* frame :
+         std::initializer_list<const ui::Widget*>{&form->Panel1, &form->PageControl1, &form->TabSheet1,
+                                                  &form->Panel2, &form->Button2, &form->SpinEdit1})
+        EXPECT_EQ(machine.ui.Log(*frame), nullptr) << frame->Name();
+    ASSERT_NE(form->program.askForm, nullptr);
+    EXPECT_EQ(machine.ui.Log(*form->program.askForm), nullptr);
     for (int tab = 0; tab < 5; ++tab) {
         for (int page = 1; page <= app::TForm1::SubPageCount(tab); ++page) {
             const ui::GroupBox& group = form->SubPagePanel(tab, page);
@@ -395,6 +401,10 @@ TEST_F(NotebookViewTest, ASubPageGetsItsWindowsWhenItFirstShowsAndKeepsThem) {
     }
 
     EXPECT_FALSE(Press('G', kCtrl));
+    const sim::PeerLog* frame = machine.ui.Log(form->PageControl1);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_NE(machine.ui.Log(form->Button2), nullptr);
+    EXPECT_NE(machine.ui.Log(form->SpinEdit1), nullptr);
     ASSERT_NE(machine.ui.Log(form->GroupGraphic), nullptr);
     EXPECT_NE(machine.ui.Log(form->CheckBox1), nullptr);
     // The first sub-page of the tab showed on the way; the other tabs still have none.
@@ -422,6 +432,12 @@ TEST_F(NotebookViewTest, ASubPageGetsItsWindowsWhenItFirstShowsAndKeepsThem) {
             }
             ++index;
         }
+        // Closed and opened again: the notebook keeps the windows it was given the first time.
+        form->Button3.Click();
+        ASSERT_FALSE(form->NotebookShowing());
+        EXPECT_FALSE(Press('G', kCtrl));
+        ASSERT_TRUE(form->NotebookShowing());
+        EXPECT_EQ(machine.ui.Log(form->PageControl1), frame);
     }
 }
 

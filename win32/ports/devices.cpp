@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win32/on_demand.h"
 #include "win32/ports/ids.h"
 #include "win32/text.h"
 
@@ -35,10 +36,10 @@ long Win32Devices::WNetGetConnection(const std::string& localName, std::string& 
     std::wstring local = Widen(localName);
     std::vector<wchar_t> buffer(MAX_PATH + 1);
     DWORD size = static_cast<DWORD>(buffer.size());
-    DWORD result = ::WNetGetConnectionW(local.c_str(), buffer.data(), &size);
+    DWORD result = on_demand::WNetGetConnectionW(local.c_str(), buffer.data(), &size);
     if (result == ERROR_MORE_DATA && size > buffer.size()) {
         buffer.assign(size, L'\0');
-        result = ::WNetGetConnectionW(local.c_str(), buffer.data(), &size);
+        result = on_demand::WNetGetConnectionW(local.c_str(), buffer.data(), &size);
     }
     if (result == NO_ERROR) remoteName = NarrowUntilNul(buffer.data(), buffer.size());
     return static_cast<long>(result);
@@ -85,7 +86,7 @@ std::uint32_t Win32Devices::MciSendCommand(std::uint32_t deviceId, std::uint32_t
     auto send = [&](auto& record) {
         record.dwCallback = params.callback;
         return static_cast<std::uint32_t>(
-            ::mciSendCommandW(deviceId, message, flags, reinterpret_cast<DWORD_PTR>(&record)));
+            on_demand::mciSendCommandW(deviceId, message, flags, reinterpret_cast<DWORD_PTR>(&record)));
     };
     switch (message) {
         case MCI_OPEN: {
@@ -119,7 +120,7 @@ std::uint32_t Win32Devices::MciSendCommand(std::uint32_t deviceId, std::uint32_t
 
 std::string Win32Devices::MciErrorString(std::uint32_t error) {
     wchar_t text[256] = {};
-    if (!::mciGetErrorStringW(error, text, 256)) return {};
+    if (!on_demand::mciGetErrorStringW(error, text, 256)) return {};
     return NarrowUntilNul(text, 256);
 }
 

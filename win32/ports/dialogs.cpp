@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win32/on_demand.h"
 #include "win32/text.h"
 
 namespace win32 {
@@ -70,7 +71,7 @@ bool Win32Dialogs::OpenFile(const port::OpenFileRequest& request, std::string& p
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_HIDEREADONLY;
     if (request.fileMustExist) dialog.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    if (!::GetOpenFileNameW(&dialog)) return false;
+    if (!on_demand::GetOpenFileNameW(&dialog)) return false;
     path = NarrowUntilNul(file.data(), file.size());
     return true;
 }

@@ -1,5 +1,6 @@
 #include "win32/ports/shell.h"
 
+#include "win32/on_demand.h"
 #include "win32/ports/ids.h"
 #include "win32/text.h"
 
@@ -18,8 +19,8 @@ std::intptr_t Win32Shell::ShellExecute(port::WindowId owner, const std::string& 
                                        int showCommand) {
     std::wstring wverb = Widen(verb), wfile = Widen(file), wparams = Widen(parameters),
                  wdir = Widen(directory);
-    HINSTANCE result = ::ShellExecuteW(ToHwnd(owner), OrNull(wverb), wfile.c_str(), OrNull(wparams),
-                                       OrNull(wdir), showCommand);
+    HINSTANCE result = on_demand::ShellExecuteW(ToHwnd(owner), OrNull(wverb), wfile.c_str(), OrNull(wparams),
+                                                OrNull(wdir), showCommand);
     return reinterpret_cast<std::intptr_t>(result);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "win32/module_path.h"
+#include "win32/on_demand.h"
 #include "win32/ports/proc.h"
 #include "win32/text.h"
 
@@ -114,7 +115,8 @@ std::string Win32SystemInfo::ExecutablePath() {
 
 std::string Win32SystemInfo::GetLocalAppDataFolder() {
     wchar_t path[MAX_PATH] = {};
-    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, path)))
+    if (FAILED(
+            on_demand::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, path)))
         return {};
     return Narrow(path);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win32/on_demand.h"
 #include "win32/ports/ids.h"
 #include "win32/res/resource.h"
 #include "win32/text.h"
@@ -77,7 +78,7 @@ bool Win32Taskbar::ShellNotifyIcon(std::uint32_t message, const port::NotifyIcon
     if (length > 0 && length < tip.size() && IS_HIGH_SURROGATE(tip[length - 1])) --length;
     std::copy_n(tip.begin(), length, record.szTip);
     record.szTip[length] = L'\0';
-    return ::Shell_NotifyIconW(message, &record) != FALSE;
+    return on_demand::Shell_NotifyIconW(message, &record) != FALSE;
 }
 
 port::WindowId Win32Taskbar::SetParent(port::WindowId child, port::WindowId newParent) {

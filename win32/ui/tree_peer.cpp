@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "win32/on_demand.h"
 #include "win32/text.h"
 #include "win32/ui/backend.h"
 
@@ -18,9 +19,10 @@ HWND TreeViewPeer::CreateNative(const Placement& placement) {
     SHFILEINFOW info{};
     const UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES;
     auto list = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags));
+        on_demand::SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags));
     closedPicture_ = info.iIcon;
-    SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags | SHGFI_OPENICON);
+    on_demand::SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
+                              flags | SHGFI_OPENICON);
     openPicture_ = info.iIcon;
     if (hwnd && list) SendMessageW(hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(list));
     return hwnd;
