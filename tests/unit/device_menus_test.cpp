@@ -258,6 +258,29 @@ TEST_F(DeviceMenusTest, AGrayDriveWithoutMediumIgnoresItsHotkeyAndKeepsTheIcon) 
     EXPECT_FALSE(machine.devices.DoorOpen("D:"));
 }
 
+TEST_F(DeviceMenusTest, WithNoFreeDeviceKeysSystemHotkeysGoesOffUntilAJobEndsWithAMedium) {
+    machine.AddCdrom('D', true);
+    for (std::uint32_t modifiers : {6u, 5u, 7u, 2u, 1u})
+        machine.hotkeys.TakeByOther(modifiers, 'D');
+    Start();
+    SetDevice(1, devices::kStateEjectRetract, 1, 1);
+    State().InfoBeforeRetract = false;
+    PopupMain();
+    EXPECT_FALSE(form->SysHotKeys);
+    EXPECT_FALSE(form->SysHotkeys1.enabled || form->SysHotkeys2.enabled);
+    EXPECT_FALSE(form->SysHotkeys1.checked || form->SysHotkeys2.checked);
+    EXPECT_FALSE(machine.hotkeys.Holds(1));
+
+    // The entry still opens and closes the drive; when its worker ends with a medium in a used
+    // device, the switch can be used again.
+    machine.ui.ChooseInPopup("Menu2Device1");
+    PopupMain();
+    WaitUntilIdle();
+    EXPECT_EQ(DoorCommands(), 2);
+    EXPECT_TRUE(form->SysHotkeys1.enabled && form->SysHotkeys2.enabled);
+    EXPECT_FALSE(form->SysHotkeys1.checked);
+}
+
 // A device hotkey while one of the program's dialogs is up: on Windows NT the dialog goes
 // (cancelled) so that the device's question is not hidden behind it; elsewhere it stays. The
 // window is brought to the front only when no dialog is up.
