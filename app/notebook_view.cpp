@@ -191,6 +191,8 @@ void TForm1::ShowSettingsPanel() {
     }
     // Systems without a tray hide the tray group while the settings load; the notebook shows it.
     if (RememberedSubPage(kControls) == 1) GroupTray.SetVisible(true);
+    // The greyed icon tells the settings apart from the ready window in the task switcher.
+    SetIcon(XKTrayIcon951.DisabledIcon());
     if (TrayIconActive()) tray::LockTrayMenu(*this);
     if (starting_ && CheckBox4.Checked()) {
         tray::ShowFromTray(*this);
@@ -224,6 +226,7 @@ void TForm1::CloseSettingsPanel() {
         mainClientWidth_ = mainClientHeight_ = 0;
     }
     tray::SettingsPanelClosed(*this);
+    SetIcon(kClassIcon);
     CheckBox2.SetEnabled(CheckBox12.Checked() && CheckBox12.Enabled() && program.osKind != osNT3);
 }
 

@@ -27,6 +27,7 @@ enum class Change : std::uint32_t {
     Default,    // default-button flag
     Style,      // form border, key preview and the like
     Selection,  // the selected text of an edit
+    Icon,       // a form's window icon
 };
 
 class Peer {

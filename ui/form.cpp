@@ -48,6 +48,12 @@ void Form::SetState(WindowState state) {
     Changed(Change::Style);
 }
 
+void Form::SetIcon(port::IconId icon) {
+    if (icon_ == icon) return;
+    icon_ = icon;
+    Changed(Change::Icon);
+}
+
 void Form::SetActiveControl(Widget* control) {
     if (activeControl_ == control) return;
     Widget* previous = activeControl_;

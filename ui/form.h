@@ -42,6 +42,12 @@ class Form : public Widget {
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool on) { keyPreview_ = on; }
 
+    // The window's icon (caption, task switcher); kClassIcon shows the program's own icon, which
+    // the window class carries. The form does not own the icon.
+    static constexpr port::IconId kClassIcon = 0;
+    port::IconId Icon() const { return icon_; }
+    void SetIcon(port::IconId icon);
+
     WindowState State() const { return state_; }
     void SetState(WindowState state);
     bool Active() const { return active_; }
@@ -103,6 +109,7 @@ class Form : public Widget {
     int clientWidth_ = 0, clientHeight_ = 0;
     bool keyPreview_ = false;
     WindowState state_ = WindowState::Normal;
+    port::IconId icon_ = kClassIcon;
     bool active_ = false;
     Widget* activeControl_ = nullptr;
     int modalResult_ = 0;

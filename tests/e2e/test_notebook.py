@@ -40,6 +40,8 @@ PAGE_OF_CONTROL = {"CheckBox1": (CONTROLS, 2)}
 SHORTCUT_OF_PAGE = {(tab, page): key for key, tab, page in SHORTCUTS}
 
 EM_SETSEL = 0x00B1
+WM_GETICON = 0x007F
+ICON_SMALL, ICON_BIG = 0, 1
 
 
 def tab_caption(tab, page):
@@ -209,6 +211,10 @@ class NotebookTestCase(RavelinTestCase):
                     and not self.control(main, "PageControl1")["visible"])
         return self.wait_until(back, timeout=timeout)
 
+    def window_icons(self, main):
+        """The icons the main window was given (big, small); 0 where it shows its class's."""
+        return tuple(self.wine.send(main["hwnd"], WM_GETICON, which)["result"] for which in (ICON_BIG, ICON_SMALL))
+
     def click_check_box(self, main, name):
         """Clicks a check box of the open notebook and returns its new state."""
         box = self.control(main, name)
@@ -331,8 +337,14 @@ class LeavingTest(NotebookTestCase):
     def test_cancel_returns_to_the_main_view_with_the_earlier_settings(self):
         self.wine.reg_add(CONTROLS_KEY, "Center", 1, "REG_DWORD")
         _, main = self.start_main()
+        own_icon = self.window_icons(main)
         self.open_with_settings_button(main)
         self.assertIsNotNone(self.wait_page(main, CONTROLS, 1), self.last_view.describe())
+        # The settings wear the greyed icon, big and small alike.
+        greyed = self.window_icons(main)
+        self.assertNotEqual(greyed[0], 0)
+        self.assertNotIn(greyed[0], own_icon)
+        self.assertEqual(greyed[0], greyed[1])
         self.show_page_of(main, "CheckBox1")
         self.assertEqual(self.control(main, "CheckBox1")["check"], 1)
         self.assertEqual(self.click_check_box(main, "CheckBox1"), 0)
@@ -341,6 +353,7 @@ class LeavingTest(NotebookTestCase):
         self.assertTrue(self.wait_main_view(main), "\"Ca&ncel\" did not return to the main view")
         self.assertTrue(self.tool_button(main, "BitBtn1")["visible"], "the toolbar did not come back")
         self.assertEqual(self.wine.reg_query(CONTROLS_KEY, "Center"), ("REG_DWORD", 1))
+        self.assertEqual(self.window_icons(main), own_icon, "the program's icon did not come back")
 
         self.reopen_at(main, "CheckBox1")
         self.assertEqual(self.control(main, "CheckBox1")["check"], 1, "the change survived \"Ca&ncel\"")

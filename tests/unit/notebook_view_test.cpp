@@ -34,7 +34,10 @@ class NotebookViewTest : public program_test::PlainWindowTest {
 using Strings = std::vector<std::string>;
 
 TEST_F(NotebookViewTest, SettingsButtonOpensTheFirstTabAndCancelGoesBack) {
+    machine.taskbar.iconResources.insert("DISABLED");
+    machine.ui.recordingPeers = true;
     Start();
+    EXPECT_EQ(form->Icon(), ui::Form::kClassIcon);
     const int width = form->ClientWidth(), height = form->ClientHeight();
     form->BitBtn1.Click();
     ASSERT_TRUE(form->NotebookShowing());
@@ -53,8 +56,14 @@ TEST_F(NotebookViewTest, SettingsButtonOpensTheFirstTabAndCancelGoesBack) {
     EXPECT_EQ(form->Label12.Caption(), std::to_string(form->TrackBar2.Position()));
     EXPECT_EQ(form->ClientWidth(), width + app::Notebook::kNotebookGrowWidth);
     EXPECT_EQ(form->ClientHeight(), height + app::Notebook::kNotebookGrowHeight);
+    // While the settings show, the window wears the tray's greyed icon.
+    EXPECT_NE(form->XKTrayIcon951.DisabledIcon(), ui::Form::kClassIcon);
+    EXPECT_EQ(form->Icon(), form->XKTrayIcon951.DisabledIcon());
 
     form->Button3.Click();
+    EXPECT_EQ(form->Icon(), ui::Form::kClassIcon);
+    ASSERT_NE(machine.ui.Log(*form), nullptr);
+    EXPECT_EQ(machine.ui.Log(*form)->updates.at(ui::Change::Icon), 2);
     EXPECT_FALSE(form->NotebookShowing());
     EXPECT_TRUE(form->ToolBar1.Visible());
     EXPECT_TRUE(form->ComboBox1.Visible());

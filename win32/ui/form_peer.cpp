@@ -115,6 +115,9 @@ void FormPeer::Apply(ui::Change what) {
         case Change::State:
             ApplyState();
             break;
+        case Change::Icon:
+            ApplyIcon();
+            break;
         case Change::Caption:
         case Change::Color:
             Win32Peer::Apply(what);
@@ -135,6 +138,14 @@ void FormPeer::ApplyFrame() {
     SetWindowLongW(hwnd, GWL_EXSTYLE, static_cast<LONG>(exStyle));
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormPeer::ApplyIcon() {
+    // No icon of its own (null) makes the window show its class's icon again.
+    HICON icon = reinterpret_cast<HICON>(form_.Icon());
+    HWND hwnd = Hwnd();
+    SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 void FormPeer::ApplyState() {

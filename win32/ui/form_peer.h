@@ -35,6 +35,7 @@ class FormPeer final : public Win32Peer {
     bool IsMain() const;
     void ApplyFrame();
     void ApplyState();
+    void ApplyIcon();
     void ReportBounds();
     // The window's size for the model's: its client area scaled to the window's DPI.
     SIZE NativeSize() const;

@@ -58,7 +58,7 @@ bool Win32Peer::Realize() {
     using ui::Change;
     for (Change what :
          {Change::Style, Change::Caption, Change::Selection, Change::Items, Change::State, Change::Color,
-          Change::Hint, Change::Default, Change::Enabled, Change::Bounds, Change::Visible}) {
+          Change::Hint, Change::Default, Change::Enabled, Change::Icon, Change::Bounds, Change::Visible}) {
         Apply(what);
     }
     return true;
