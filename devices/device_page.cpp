@@ -1,6 +1,7 @@
 #include "devices/device_page.h"
 
 #include <algorithm>
+#include <cctype>
 #include "app/program_state.h"
 #include "lib/messages.h"
 #include "devices/device_table.h"
@@ -8,6 +9,7 @@
 #include "devices/prompts.h"
 #include "devices/registration.h"
 #include "ui/controls.h"
+#include "ui/pictures.h"
 
 namespace devices {
 namespace {
@@ -24,6 +26,27 @@ std::string MediumText(DeviceView& view) {
 
 int DelayValue(DeviceView& view) {
     return std::clamp(view.SpinEdit2.Value(), 1, kMaxRemovalDelay);
+}
+
+constexpr size_t kAskPanel = 3;
+constexpr size_t kInformPanel = 4;
+
+void ShowPromptIndicator(ui::StatusBar& bar, size_t panel, const ui::CheckBox& option, bool registered) {
+    if (!registered) {
+        bar.SetPanelText(panel, "");
+        bar.SetPanelColors(panel, ui::kDefaultColor, ui::kDefaultColor);
+        bar.SetPanelBevel(panel, ui::PanelBevel::Lowered);
+    } else if (!option.Enabled()) {
+        bar.SetPanelText(panel, "");
+        bar.SetPanelColors(panel, ui::kDefaultColor, ui::kDefaultColor);
+        bar.SetPanelBevel(panel, ui::PanelBevel::Raised);
+    } else {
+        const bool on = option.Checked();
+        bar.SetPanelText(panel, on ? "+" : "-");
+        bar.SetPanelColors(panel, ui::kBlack, on ? ui::kRed : ui::kAqua);
+        bar.SetPanelBevel(panel, ui::PanelBevel::Lowered);
+        bar.SetPanelTextLeft(panel, on ? 1 : 3);
+    }
 }
 
 }  // namespace
@@ -199,6 +222,25 @@ void SpeedButton8Click(DeviceView& view) {
 void CheckBox18Click(DeviceView& view) {
     view.program.AskBeforeEject = view.CheckBox19.Checked();
     view.program.InfoBeforeRetract = view.CheckBox18.Checked();
+    ShowPromptIndicators(view);
+}
+
+int DevicePicture(std::string_view name) {
+    if (name.starts_with("CD")) return ui::kPictureDriveCdrom;
+    if (name.size() >= 2 && std::toupper(static_cast<unsigned char>(name[0])) == 'T' &&
+        std::toupper(static_cast<unsigned char>(name[1])) == 'A')
+        return ui::kPictureDriveTape;
+    // "RM - A:": the drive letter sits at the sixth character.
+    if (name.starts_with("RM"))
+        return name.size() >= 7 && name.substr(5, 2) == "A:" ? ui::kPictureDriveFloppy
+                                                             : ui::kPictureDriveRemovable;
+    return 0;
+}
+
+void ShowPromptIndicators(DeviceView& view) {
+    const bool registered = view.program.DeviceTable.DeviceCount() > 0;
+    ShowPromptIndicator(view.StatusBar2, kAskPanel, view.CheckBox19, registered);
+    ShowPromptIndicator(view.StatusBar2, kInformPanel, view.CheckBox18, registered);
 }
 
 }  // namespace devices

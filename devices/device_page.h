@@ -1,6 +1,7 @@
 #pragma once
 // The device page of the notebook: the check list (gray hook: eject only, black hook: eject and
 // retract), "&Eject, if insert" and the removal delay of the selected device.
+#include <string_view>
 #include "devices/device_view.h"
 
 namespace devices {
@@ -28,5 +29,12 @@ void SpinEdit2Exit(DeviceView& view);
 void SpeedButton8Click(DeviceView& view);
 // Either prompt option changed.
 void CheckBox18Click(DeviceView& view);
+
+// The picture a device list item shows for a device name: a CD, a floppy for "RM - A:", another
+// removable drive, a tape; 0 for any other name.
+int DevicePicture(std::string_view name);
+// Panels 3 and 4 of the second status bar show the two prompt options while devices are
+// registered: "+" on red when checked, "-" on aqua when not, raised and empty when disabled.
+void ShowPromptIndicators(DeviceView& view);
 
 }  // namespace devices

@@ -23,6 +23,8 @@ void FillDeviceList(DeviceView& view) {
     for (const std::string& record : view.program.DeviceTable.Records())
         names.push_back(RecordName(record));
     view.CheckListBox1.SetItems(std::move(names));
+    for (int i = 0; i < view.CheckListBox1.Count(); ++i)
+        view.CheckListBox1.SetPicture(i, DevicePicture(view.CheckListBox1.Items()[i]));
 }
 
 }  // namespace
@@ -46,6 +48,7 @@ bool AddDevice(DeviceView& view, const std::string& name, std::string record) {
     try {
         table.Add(std::move(record));
         view.CheckListBox1.AddItem(name);
+        view.CheckListBox1.SetPicture(view.CheckListBox1.Count() - 1, DevicePicture(name));
         return true;
     } catch (const std::bad_alloc&) {
         if (table.DeviceCount() > before) table.DropLast();
@@ -79,6 +82,7 @@ void RegisterDevices(DeviceView& view) {
     } else {
         view.Label15.SetCaption(app::IsNT(program.osKind) ? "No removable devices (CD-ROM) found!"
                                                           : "No CD-ROM devices found!");
+        ShowPromptIndicators(view);
     }
 }
 
@@ -104,6 +108,7 @@ void UpdateDeviceSummary(DeviceView& view) {
     view.StatusBar2.SetPanelText(2, used ? "Eject" : "");
     view.CheckBox19.SetEnabled(used);
     view.CheckBox18.SetEnabled(used && AnyDeviceRetracting(table));
+    ShowPromptIndicators(view);
 }
 
 void RestoreDeviceRecords(DeviceView& view, const std::vector<std::string>& records) {

@@ -262,9 +262,22 @@ void StatusBar::SetPanelColors(size_t index, std::uint32_t textColor, std::uint3
     Changed(Change::Items);
 }
 
+void StatusBar::SetPanelBevel(size_t index, PanelBevel bevel) {
+    if (index >= panels_.size() || panels_[index].bevel == bevel) return;
+    panels_[index].bevel = bevel;
+    Changed(Change::Items);
+}
+
+void StatusBar::SetPanelTextLeft(size_t index, int textLeft) {
+    if (index >= panels_.size() || panels_[index].textLeft == textLeft) return;
+    panels_[index].textLeft = textLeft;
+    Changed(Change::Items);
+}
+
 void CheckListBox::SetItems(std::vector<std::string> items) {
     items_ = std::move(items);
     states_.assign(items_.size(), CheckState::Unchecked);
+    pictures_.assign(items_.size(), 0);
     itemIndex_ = -1;
     Changed(Change::Items);
 }
@@ -272,6 +285,7 @@ void CheckListBox::SetItems(std::vector<std::string> items) {
 void CheckListBox::AddItem(const std::string& item) {
     items_.push_back(item);
     states_.push_back(CheckState::Unchecked);
+    pictures_.push_back(0);
     Changed(Change::Items);
     if (itemIndex_ >= 0) Changed(Change::State);
 }
@@ -279,6 +293,7 @@ void CheckListBox::AddItem(const std::string& item) {
 void CheckListBox::Clear() {
     items_.clear();
     states_.clear();
+    pictures_.clear();
     itemIndex_ = -1;
     Changed(Change::Items);
 }
@@ -291,6 +306,16 @@ CheckState CheckListBox::State(int index) const {
 void CheckListBox::SetState(int index, CheckState state) {
     if (index < 0 || index >= Count() || states_[index] == state) return;
     states_[index] = state;
+    Changed(Change::Items);
+}
+
+int CheckListBox::Picture(int index) const {
+    return index >= 0 && index < Count() ? pictures_[index] : 0;
+}
+
+void CheckListBox::SetPicture(int index, int picture) {
+    if (index < 0 || index >= Count() || pictures_[index] == picture) return;
+    pictures_[index] = picture;
     Changed(Change::Items);
 }
 

@@ -244,12 +244,17 @@ class UpDown : public Widget {
     int min_ = 0, max_ = 100, position_ = 0;
 };
 
+enum class PanelBevel { Lowered, Raised };
+
 struct StatusPanel {
     std::string text;
     int width = 50;
     bool ownerDraw = false;
     std::uint32_t textColor = kDefaultColor;
     std::uint32_t backColor = kDefaultColor;
+    PanelBevel bevel = PanelBevel::Lowered;
+    // Owner-drawn text starts this many pixels from the panel's left edge; -1 centres it.
+    int textLeft = -1;
 };
 
 class StatusBar : public Widget {
@@ -261,6 +266,8 @@ class StatusBar : public Widget {
     const std::string& PanelText(size_t index) const;
     void SetPanelOwnerDraw(size_t index, bool ownerDraw);
     void SetPanelColors(size_t index, std::uint32_t textColor, std::uint32_t backColor);
+    void SetPanelBevel(size_t index, PanelBevel bevel);
+    void SetPanelTextLeft(size_t index, int textLeft);
     // Without panels the bar is one simple panel that shows the caption; italic draws it slanted.
     bool italic = false;
 
@@ -285,6 +292,10 @@ class CheckListBox : public Widget {
     CheckState State(int index) const;
     void SetState(int index, CheckState state);
     bool Checked(int index) const { return State(index) == CheckState::Checked; }
+    // A picture resource drawn between an item's check box and its text; 0 for none (the
+    // default of every added item).
+    int Picture(int index) const;
+    void SetPicture(int index, int picture);
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int index);  // raises nothing
     int itemHeight = 16;
@@ -301,6 +312,7 @@ class CheckListBox : public Widget {
   private:
     std::vector<std::string> items_;
     std::vector<CheckState> states_;
+    std::vector<int> pictures_;
     int itemIndex_ = -1;
 };
 

@@ -18,6 +18,8 @@ enum Picture : int {
     kPictureDriveCdrom = 143,
     kPictureDriveNetwork = 144,
     kPictureDriveRam = 145,
+    kPictureDriveRemovable = 146,
+    kPictureDriveTape = 147,
 };
 
 }  // namespace ui

@@ -49,6 +49,8 @@ constexpr std::uint32_t Rgb(int r, int g, int b) {
 }
 constexpr std::uint32_t kAqua = Rgb(0, 255, 255);
 constexpr std::uint32_t kLime = Rgb(0, 255, 0);
+constexpr std::uint32_t kRed = Rgb(255, 0, 0);
+constexpr std::uint32_t kBlack = Rgb(0, 0, 0);
 
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0;

@@ -8,6 +8,7 @@
 #include "devices/scsi.h"
 #include "program_fixture.h"
 #include "settings/settings_store.h"
+#include "ui/pictures.h"
 
 namespace {
 
@@ -44,6 +45,15 @@ TEST_F(DevicesTest, RegistersCdromsRemovablesAndTapesInOrderOnNt) {
               (std::vector<std::string>{"CD - D:", "CD - E:", "RM - A:", "RM - F:", "Tape0", "Tape1"}));
     EXPECT_EQ(form->CheckListBox1.ItemIndex(), 0);
     EXPECT_EQ(form->Label15.Caption(), "gray = cannot- / black = can retract");
+    std::vector<int> pictures;
+    for (int i = 0; i < form->CheckListBox1.Count(); ++i)
+        pictures.push_back(form->CheckListBox1.Picture(i));
+    EXPECT_EQ(pictures,
+              (std::vector<int>{ui::kPictureDriveCdrom, ui::kPictureDriveCdrom, ui::kPictureDriveFloppy,
+                                ui::kPictureDriveRemovable, ui::kPictureDriveTape, ui::kPictureDriveTape}));
+    EXPECT_EQ(devices::DevicePicture("tape3"), ui::kPictureDriveTape);
+    EXPECT_EQ(devices::DevicePicture("RM"), ui::kPictureDriveRemovable);
+    EXPECT_EQ(devices::DevicePicture("\\.\Tape0"), 0);
 }
 
 TEST_F(DevicesTest, Windows98RegistersOnlyCdromsAndSaysWhenThereIsNone) {
@@ -61,6 +71,48 @@ TEST_F(DevicesTest, Windows98RegistersOnlyCdromsAndSaysWhenThereIsNone) {
     EXPECT_EQ(form->CheckListBox1.Count(), 0);
     EXPECT_EQ(form->Label15.Caption(), "No CD-ROM devices found!");
     EXPECT_FALSE(form->CheckBox19.Enabled());
+}
+
+TEST_F(DevicesTest, StatusPanelsShowThePromptOptionsWhileDevicesAreRegistered) {
+    struct Look {
+        std::string text;
+        std::uint32_t back;
+        ui::PanelBevel bevel;
+        int textLeft;
+        bool operator==(const Look&) const = default;
+    };
+    auto look = [this](size_t panel) {
+        const ui::StatusPanel& p = form->StatusBar2.Panels()[panel];
+        return Look{p.text, p.backColor, p.bevel, p.text.empty() ? 0 : p.textLeft};
+    };
+    const Look plain{"", ui::kDefaultColor, ui::PanelBevel::Lowered, 0};
+    const Look raised{"", ui::kDefaultColor, ui::PanelBevel::Raised, 0};
+    const Look on{"+", ui::kRed, ui::PanelBevel::Lowered, 1};
+    const Look off{"-", ui::kAqua, ui::PanelBevel::Lowered, 3};
+
+    Start(sim::Os::Win98);  // no CD-ROM drive: nothing registered
+    EXPECT_EQ(look(3), plain);
+    EXPECT_EQ(look(4), plain);
+
+    machine.AddCdrom('D');
+    ASSERT_TRUE(Launch());
+    OpenDevicePage();
+    // Registered but unused: both options are disabled.
+    EXPECT_EQ(look(3), raised);
+    EXPECT_EQ(look(4), raised);
+    form->CheckListBox1.PeerToggle(0);  // gray: ejects, never retracts
+    EXPECT_EQ(look(3), off);
+    EXPECT_EQ(look(4), raised);
+    form->CheckListBox1.PeerToggle(0);  // black
+    EXPECT_EQ(look(3), off);
+    EXPECT_EQ(look(4), on);
+    EXPECT_EQ(form->StatusBar2.Panels()[3].textColor, ui::kBlack);
+    form->CheckBox19.Click();
+    form->CheckBox18.Click();
+    EXPECT_EQ(look(3), on);
+    EXPECT_EQ(look(4), off);
+    EXPECT_TRUE(State().AskBeforeEject);
+    EXPECT_FALSE(State().InfoBeforeRetract);
 }
 
 TEST_F(DevicesTest, StoredTableRoundTripsAndChangedHardwareIsReported) {

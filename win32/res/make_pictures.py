@@ -459,7 +459,8 @@ def draw_folder(full):
 
 def draw_drive(kind):
     """A 16 x 16 drive of one type for the drive list, on button-face grey (drawn through a mask
-    of that grey): floppy, fixed, cdrom, network or ram."""
+    of that grey): floppy, fixed, cdrom, network, ram, removable (a drive with a cartridge half in)
+    or tape (a cassette)."""
     c = Canvas(16, 16, background=BUTTON_FACE)
     dark = (40, 40, 52)
     metal = vertical_gradient(4, 12, (226, 230, 240), (122, 128, 150))
@@ -500,6 +501,21 @@ def draw_drive(kind):
         for i in range(7):
             x = 1.8 + i * 2.0
             c.paint(rect(x, 11.5, x + 1.0, 14), (226, 176, 30))
+    elif kind == "removable":
+        slab(6.5, 14.5)
+        c.paint(rect(3.5, 8.4, 12.5, 9.6), (24, 24, 30))
+        c.paint(rounded_rect(4.2, 1.2, 11.8, 9.0, 0.8), (16, 20, 48))
+        c.paint(rounded_rect(4.9, 1.9, 11.1, 9.0, 0.5), vertical_gradient(2, 9, (96, 150, 230), (36, 64, 150)))
+        c.paint(rect(6.2, 2.8, 9.8, 4.6), (236, 236, 240))
+        c.paint(circle(12.4, 12.0, 0.9), (240, 160, 20))
+    elif kind == "tape":
+        c.paint(rounded_rect(0.6, 3.0, 15.4, 13.4, 1.2), (20, 20, 26))
+        c.paint(rounded_rect(1.4, 3.8, 14.6, 12.6, 0.8), vertical_gradient(4, 13, (96, 98, 112), (52, 54, 66)))
+        c.paint(rect(3.2, 5.2, 12.8, 10.0), (236, 228, 200))
+        for x in (5.4, 10.6):
+            c.paint(circle(x, 7.6, 1.9), (40, 30, 24))
+            c.paint(circle(x, 7.6, 0.8), (236, 228, 200))
+        c.paint(polygon([(4.0, 13.4), (5.0, 11.2), (11.0, 11.2), (12.0, 13.4)]), (30, 30, 38))
     return c
 
 
@@ -519,7 +535,7 @@ def main():
     write_bmp(os.path.join(out_dir, "led_green.bmp"), draw_led((40, 230, 40)))
     write_bmp(os.path.join(out_dir, "folder_full.bmp"), draw_folder(True))
     write_bmp(os.path.join(out_dir, "folder_empty.bmp"), draw_folder(False))
-    for kind in ("floppy", "fixed", "cdrom", "network", "ram"):
+    for kind in ("floppy", "fixed", "cdrom", "network", "ram", "removable", "tape"):
         write_bmp(os.path.join(out_dir, "drive_%s.bmp" % kind), draw_drive(kind))
 
 

@@ -24,10 +24,13 @@
 #define IDB_FOLDER_FULL 131
 #define IDB_FOLDER_EMPTY 132
 
-// The drive list of "Choose Directory:", 16 x 16 by drive type, on button-face grey, which is
-// drawn through a mask (the list's background shows there).
+// The drive list of "Choose Directory:" and the device list, 16 x 16 by drive type, on
+// button-face grey, which is drawn through a mask (the list's background shows there). The
+// device list also shows removable drives other than A: and tapes.
 #define IDB_DRIVE_FLOPPY 141
 #define IDB_DRIVE_FIXED 142
 #define IDB_DRIVE_CDROM 143
 #define IDB_DRIVE_NETWORK 144
 #define IDB_DRIVE_RAM 145
+#define IDB_DRIVE_REMOVABLE 146
+#define IDB_DRIVE_TAPE 147

@@ -11,11 +11,12 @@ namespace win32 {
 
 namespace {
 
-constexpr int kPictureSize = 16;
-// Pictures are drawn on button-face grey; that grey is the mask.
-constexpr COLORREF kPictureBackground = RGB(192, 192, 192);
+constexpr int kPictureSize = PictureList::kSize;
 
 }  // namespace
+
+ComboBoxPeer::ComboBoxPeer(Win32Backend& backend, ui::ComboBox& combo)
+    : Win32Peer(backend, combo), combo_(combo), pictures_(backend.Instance()) {}
 
 HWND ComboBoxPeer::CreateNative(const Placement& placement) {
     const RECT& r = placement.bounds;
@@ -37,22 +38,6 @@ void ComboBoxPeer::ApplyRowHeight(HWND hwnd) {
     SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), row);
 }
 
-int ComboBoxPeer::PictureIndex(int picture) {
-    if (picture == 0) return -1;
-    for (const auto& [id, index] : loaded_) {
-        if (id == picture) return index;
-    }
-    if (!images_) images_.Reset(ImageList_Create(kPictureSize, kPictureSize, ILC_COLOR24 | ILC_MASK, 5, 5));
-    int index = -1;
-    if (images_) {
-        OwnedBitmap bitmap(static_cast<HBITMAP>(LoadImageW(backend_.Instance(), MAKEINTRESOURCEW(picture),
-                                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-        if (bitmap) index = ImageList_AddMasked(images_.Get(), bitmap.Get(), kPictureBackground);
-    }
-    loaded_.emplace_back(picture, index);
-    return index;
-}
-
 bool ComboBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;
@@ -60,11 +45,7 @@ bool ComboBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
     FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     const int index = static_cast<int>(item.itemID);
     if (index >= 0 && index < static_cast<int>(combo_.Items().size())) {
-        const int picture = PictureIndex(combo_.Picture(index));
-        if (picture >= 0) {
-            ImageList_Draw(images_.Get(), picture, dc, r.left + 2,
-                           r.top + (r.bottom - r.top - kPictureSize) / 2, ILD_TRANSPARENT);
-        }
+        pictures_.Draw(combo_.Picture(index), dc, r.left + 2, r.top + (r.bottom - r.top - kPictureSize) / 2);
         DrawRowText(dc, combo_.Items()[index], RECT{r.left + kPictureSize + 6, r.top, r.right, r.bottom},
                     !IsWindowEnabled(Hwnd()) ? COLOR_GRAYTEXT
                     : selected               ? COLOR_HIGHLIGHTTEXT

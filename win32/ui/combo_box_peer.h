@@ -2,20 +2,15 @@
 // A drop-down list: entries, selection and background colour from the model.
 #include <windows.h>
 
-#include <commctrl.h>
-
-#include <utility>
-#include <vector>
-
 #include "ui/controls.h"
-#include "win32/handles.h"
 #include "win32/ui/peer.h"
+#include "win32/ui/picture_list.h"
 
 namespace win32 {
 
 class ComboBoxPeer final : public Win32Peer {
   public:
-    ComboBoxPeer(Win32Backend& backend, ui::ComboBox& combo) : Win32Peer(backend, combo), combo_(combo) {}
+    ComboBoxPeer(Win32Backend& backend, ui::ComboBox& combo);
 
   protected:
     HWND CreateNative(const Placement& placement) override;
@@ -30,8 +25,6 @@ class ComboBoxPeer final : public Win32Peer {
     bool OnDrawItem(DRAWITEMSTRUCT& item) override;
 
   private:
-    // The image list index of a picture resource, loaded on first use; -1 when there is none.
-    int PictureIndex(int picture);
     // The window's height includes the dropped list: dropDownCount rows of it.
     int DroppedHeight() const;
     void ApplyItems();
@@ -39,8 +32,7 @@ class ComboBoxPeer final : public Win32Peer {
     void ApplySelection();
 
     ui::ComboBox& combo_;
-    OwnedImageList images_;
-    std::vector<std::pair<int, int>> loaded_;  // picture resource id, image list index
+    PictureList pictures_;
 };
 
 }  // namespace win32

@@ -9,6 +9,9 @@
 
 namespace win32 {
 
+CheckListBoxPeer::CheckListBoxPeer(Win32Backend& backend, ui::CheckListBox& list)
+    : Win32Peer(backend, list), list_(list), pictures_(backend.Instance()) {}
+
 HWND CheckListBoxPeer::CreateNative(const Placement& placement) {
     const RECT& r = placement.bounds;
     DWORD style =
@@ -131,8 +134,14 @@ bool CheckListBoxPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
     if (!enabled) state |= DFCS_INACTIVE;
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
 
-    DrawRowText(dc, list_.Items()[index],
-                RECT{r.left + ToPixels(kCheckAreaWidth) + 2, r.top + 1, r.right, r.bottom},
+    // A row with a picture: the picture after the box, the text 18 pixels on and a pixel lower.
+    int textLeft = r.left + ToPixels(kCheckAreaWidth) + 2;
+    if (const int picture = list_.Picture(index)) {
+        const int left = r.left + ToPixels(kCheckAreaWidth) + 1;
+        pictures_.Draw(picture, dc, left, r.top + (r.bottom - r.top - PictureList::kSize) / 2);
+        textLeft = left + ToPixels(18);
+    }
+    DrawRowText(dc, list_.Items()[index], RECT{textLeft, r.top + 1, r.right, r.bottom},
                 !enabled   ? COLOR_GRAYTEXT
                 : selected ? COLOR_HIGHLIGHTTEXT
                            : COLOR_WINDOWTEXT);

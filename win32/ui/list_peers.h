@@ -8,12 +8,13 @@
 #include "ui/controls.h"
 #include "win32/handles.h"
 #include "win32/ui/peer.h"
+#include "win32/ui/picture_list.h"
 
 namespace win32 {
 
 class CheckListBoxPeer final : public Win32Peer {
   public:
-    CheckListBoxPeer(Win32Backend& backend, ui::CheckListBox& list) : Win32Peer(backend, list), list_(list) {}
+    CheckListBoxPeer(Win32Backend& backend, ui::CheckListBox& list);
 
   protected:
     HWND CreateNative(const Placement& placement) override;
@@ -32,6 +33,7 @@ class CheckListBoxPeer final : public Win32Peer {
     int RowAt(int x, int y) const;
 
     ui::CheckListBox& list_;
+    PictureList pictures_;
     // The rows as the native list holds them, so that a changed check only repaints.
     std::vector<std::string> shown_;
 };

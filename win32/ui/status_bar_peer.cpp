@@ -66,7 +66,8 @@ void StatusBarPeer::ApplyPanels() {
     for (size_t i = 0; i < panels.size(); ++i) {
         if (panels[i].ownerDraw) {
             // The data of an owner-drawn part is its index; the text comes from the model when drawn.
-            SendMessageW(hwnd, SB_SETTEXTW, i | SBT_OWNERDRAW, static_cast<LPARAM>(i));
+            const WPARAM bevel = panels[i].bevel == ui::PanelBevel::Raised ? SBT_POPOUT : 0;
+            SendMessageW(hwnd, SB_SETTEXTW, i | SBT_OWNERDRAW | bevel, static_cast<LPARAM>(i));
         } else {
             SendMessageW(hwnd, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(Widen(panels[i].text).c_str()));
         }
@@ -84,8 +85,14 @@ bool StatusBarPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, ColorOr(panel.textColor, COLOR_BTNTEXT));
     RECT r = item.rcItem;
-    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &r,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    UINT format = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+    if (panel.textLeft >= 0) {
+        r.left += panel.textLeft;
+        format |= DT_LEFT;
+    } else {
+        format |= DT_CENTER;
+    }
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &r, format);
     return true;
 }
 
