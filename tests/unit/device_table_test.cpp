@@ -1,9 +1,23 @@
 #include <gtest/gtest.h>
+#include <thread>
 #include "devices/device_table.h"
 
 namespace {
 
 using devices::DeviceTable;
+
+#ifndef NDEBUG
+// Workers reach the table only through the main thread; a debug build stops at any other read.
+TEST(DeviceTableDeathTest, UseOffItsThreadStops) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    DeviceTable table;
+    ASSERT_TRUE(table.Add("CD - D:,2,0,5,"));
+    EXPECT_DEATH(
+        std::thread([&table] { (void)devices::GetDeviceField(table, 1, devices::kFieldDelay); }).join(),
+        "device table used off the main thread");
+    EXPECT_EQ(devices::GetDeviceField(table, 1, devices::kFieldDelay), 5);
+}
+#endif
 
 TEST(DeviceTable, FieldsReadFromRecordsAsStoredOrDamaged) {
     DeviceTable table;
