@@ -4,6 +4,8 @@ Windows NT 4 and 98, a chosen device stored across a restart, the notice after c
 the red/green LED as each system measures it, and the multimedia CD default switched and put
 back."""
 
+import re
+import subprocess
 import unittest
 
 from ravelin import RavelinTestCase
@@ -11,6 +13,9 @@ from ravelin import RavelinTestCase
 TABLE_KEY = r"HKLM\SOFTWARE\QAV\Ravelin\DeviceTable 0"
 MCI_KEY = r"HKLM\System\CurrentControlSet\Control\MediaResources\mci\cdaudio"
 TAPE_KEY = (r"HARDWARE\DEVICEMAP\Scsi\Scsi Port 0\Scsi Bus 0\Target Id 3\Logical Unit Id 0")
+
+WM_VSCROLL, SB_BOTTOM = 0x0115, 7
+LB_GETTOPINDEX = 0x018E
 
 NOTICE = ("Important Information:\r\rRavelin\u00a9 has detected that you have changed your hardware-\r"
           "configuration since the last storage! Please check the Device Manager\rList on the "
@@ -35,6 +40,19 @@ class DevicesTestCase(RavelinTestCase):
         red = self.control(main, "Image1")["visible"]
         green = self.control(main, "Image2")["visible"]
         return {(True, False): "red", (False, True): "green"}.get((red, green))
+
+    @staticmethod
+    def colour_counts(path):
+        """How many pixels of each exact colour an image has: {(r, g, b): count}."""
+        out = subprocess.run(["convert", str(path), "-format", "%c", "histogram:info:-"],
+                             capture_output=True, text=True, check=True, timeout=30).stdout
+        counts = {}
+        for line in out.splitlines():
+            match = re.match(r"\s*(\d+):\s*\(\s*(\d+),\s*(\d+),\s*(\d+)", line)
+            if match:
+                n, r, g, b = map(int, match.groups())
+                counts[(r, g, b)] = counts.get((r, g, b), 0) + n
+        return counts
 
     def add_tape(self):
         """A tape unit 0 at port 0, bus 0, target 3 of the NT SCSI map; gone when the prefix's
@@ -70,7 +88,15 @@ class WindowsNtDevicesTest(DevicesTestCase):
         self.wine.type_text(delay, "5")
         self.assertTrue(self.wait_until(lambda: self.control(main, "SpinEdit2")["text"] == "5"))
         self.assertEqual(self.control(main, "Label15")["text"], "Check \"[ ]Eject ...\", if desired.")
-        self.wine.screenshot("device-page")
+        # D: is used now: its options show in the second status bar, asking off ("-" on aqua),
+        # informing on ("+" on red); the rows show their drives' pictures.
+        window = next(w for w in self.wine.windows(cls="TForm1") if w["hwnd"] == main["hwnd"])
+        colours = self.colour_counts(self.wine.screenshot("device-page", rect=window["rect"]))
+        self.assertGreater(colours.get((0, 255, 255), 0), 50, "no aqua panel for \"As&k before ejecting...\"")
+        self.assertGreater(colours.get((255, 0, 0), 0), 50, "no red panel for \"Inform &before retracting...\"")
+        self.wine.send(devices["hwnd"], WM_VSCROLL, SB_BOTTOM)
+        self.assertGreater(self.wine.send(devices["hwnd"], LB_GETTOPINDEX)["result"], 0)
+        self.wine.screenshot("device-page-last-rows", rect=window["rect"])
         self.wine.click(self.control(main, "Button2")["hwnd"])  # Save
         self.assertTrue(self.wait_until(
             lambda: not self.wine.find("Button2", top=main["hwnd"])["visible"], timeout=10))
