@@ -166,6 +166,10 @@ if [[ -f tests/fuzz/run.sh ]]; then
     record_suite "fuzz tests" "$logs/fuzz.log"
 fi
 
+# The device workers under ThreadSanitizer: a small tree of their own, build/tsan.
+run_suite "$logs/tsan.log" 600 nice -n 10 bash tests/tsan/run_tsan.sh build/tsan
+record_suite "thread tests" "$logs/tsan.log"
+
 if [[ ${#wine_jobs[@]} -gt 0 ]]; then
     echo "== waiting for the Wine suites"
     wait "${wine_jobs[@]}"
