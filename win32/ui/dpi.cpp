@@ -19,9 +19,9 @@ GetDpiForWindowFn DpiForWindowCall() {
     return call;
 }
 
-// Width of the letters, as dialog base units measure a font, in the font at the given height.
-int SampleWidth(HDC dc, const LOGFONTW& base, int height) {
-    static const wchar_t kSample[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+// Width of a sample in a font at the given height: the letters, as dialog base units measure a
+// font, or a line of running text, whose spaces and narrow letters grow most from small sizes.
+int SampleWidth(HDC dc, const LOGFONTW& base, int height, const wchar_t* sample) {
     LOGFONTW wanted = base;
     wanted.lfHeight = height;
     wanted.lfWidth = 0;
@@ -29,7 +29,7 @@ int SampleWidth(HDC dc, const LOGFONTW& base, int height) {
     if (!font) return 0;
     HGDIOBJ old = SelectObject(dc, font.Get());
     SIZE size{};
-    const BOOL measured = GetTextExtentPoint32W(dc, kSample, static_cast<int>(wcslen(kSample)), &size);
+    const BOOL measured = GetTextExtentPoint32W(dc, sample, static_cast<int>(wcslen(sample)), &size);
     SelectObject(dc, old);
     return measured ? size.cx : 0;
 }
@@ -57,10 +57,17 @@ LayoutScale LayoutScaleFor(int dpi) {
     if (!screen) return scale;
     // The stock font is made for the system's DPI.
     const int system = GetDeviceCaps(screen, LOGPIXELSY);
-    const int wide = system > 0 ? SampleWidth(screen, font, MulDiv(font.lfHeight, dpi, system)) : 0;
-    const int narrow = system > 0 ? SampleWidth(screen, font, MulDiv(font.lfHeight, kDesignDpi, system)) : 0;
+    static const wchar_t* const kSamples[] = {
+        L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz",
+        L"Start it in the tray, with a quick fix: - (jumps over 1 lazy dog)",
+    };
+    for (const wchar_t* sample : kSamples) {
+        if (system <= 0) break;
+        const int wide = SampleWidth(screen, font, MulDiv(font.lfHeight, dpi, system), sample);
+        const int narrow = SampleWidth(screen, font, MulDiv(font.lfHeight, kDesignDpi, system), sample);
+        if (narrow > 0 && wide * scale.den > scale.num * narrow) scale = {wide, narrow};
+    }
     ReleaseDC(nullptr, screen);
-    if (narrow > 0 && wide * kDesignDpi > dpi * narrow) scale = {wide, narrow};
     return scale;
 }
 
