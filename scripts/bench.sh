@@ -6,15 +6,17 @@
 #   start-up       time to a visible main window against other programs (bench/startup.py)
 #   cmdline        /SHUTDOWN and /T from start to end, against Wine's shutdown.exe (bench/cmdline.py)
 #   memory         working set and private bytes once started, against notepad (bench/memory.py)
+#   exit wait      processor time while Exit waits 20 s for a device worker, message wait
+#                  against a spin (bench/exit_wait.py)
 # Takes several minutes: the wake-ups are counted over 30-second spans under Wine.
-# usage: bench.sh [NAME...]   (size, wakeups, startup, cmdline, memory; all by default)
+# usage: bench.sh [NAME...]   (size, wakeups, startup, cmdline, memory, exitwait; all by default)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh || exit 1
 bash scripts/build.sh mingw64 mingw32 || exit 1
 
 names=("$@")
-[[ ${#names[@]} -gt 0 ]] || names=(size wakeups startup cmdline memory)
+[[ ${#names[@]} -gt 0 ]] || names=(size wakeups startup cmdline memory exitwait)
 failed=()
 for name in "${names[@]}"; do
     echo "== bench $name"
@@ -29,6 +31,7 @@ for name in "${names[@]}"; do
             fi ;;
         cmdline) python3 bench/cmdline.py build/mingw64 ;;
         memory) python3 bench/memory.py build/mingw64 ;;
+        exitwait) python3 bench/exit_wait.py build/mingw64 ;;
         *) echo "bench: unknown benchmark '$name'" >&2; false ;;
     esac || failed+=("$name")
 done

@@ -147,11 +147,6 @@ void Win32Loop::RunOnMainThread(const std::function<void()>& call) {
     SendMessageW(window_.Get(), kRunSent, 0, reinterpret_cast<LPARAM>(&call));
 }
 
-void Win32Loop::WaitForMessages(std::uint32_t timeoutMs) {
-    // Sent messages (a worker's call) are delivered inside the wait itself.
-    MsgWaitForMultipleObjectsEx(0, nullptr, timeoutMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-}
-
 LRESULT Win32Loop::WindowMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     switch (msg) {
         case WM_TIMER: {
