@@ -1,8 +1,8 @@
 """RVLN.EXE in the notification area as a user meets it: "Move to the System-Tray" puts the icon
 up with the method in its tooltip and hides every window; a click brings the window back, a double
 click runs the method without showing it, the right button opens the tray menu; the animated icon
-from the program folder's S<n>.ICO files, the start in the tray, and the icon coming back when the
-taskbar starts again."""
+from the program folder's S<n>.ICO files, the start in the tray (but not when started for its settings
+with /S), and the icon coming back when the taskbar starts again."""
 
 import shutil
 import subprocess
@@ -77,6 +77,18 @@ class MoveToTrayTest(TrayTestCase):
         self.wine.key(menu["hwnd"], "ESCAPE", post=True)
         self.assertIsNotNone(self.wine.wait_gone(menu["hwnd"], timeout=10), "Escape left the menu open")
 
+        # With a log file the entry is usable: the menu looks for the file each time it opens.
+        (self.wine.program_dir / "RVLN.LOG").write_bytes(b"")
+        seen = len(program.log())
+        self.real_click(icon, 3)
+        menu = self.wine.wait_window("#32768", timeout=10)
+        self.assertIsNotNone(menu, "the tray menu did not open again")
+        entries = [line for line in program.log()[seen:].splitlines() if 'Text=L"&LogFile"' in line]
+        self.assertTrue(entries, "the menu was not built again")
+        self.assertNotIn("grey", entries[-1], "the log file entry stays grey with RVLN.LOG")
+        self.wine.key(menu["hwnd"], "ESCAPE", post=True)
+        self.assertIsNotNone(self.wine.wait_gone(menu["hwnd"], timeout=10), "Escape left the menu open")
+
         # A click: the window is back and the icon gone.
         self.real_click(icon, 1)
         self.assertTrue(self.wait_until(lambda: any(w["class"] == "TForm1" for w in self.visible_program_windows()),
@@ -130,3 +142,17 @@ class StartInTrayTest(TrayTestCase):
         self.wine.probe_ok("tray-restart", windows[0]["hwnd"], "42")
         self.assertTrue(self.wait_until(lambda: len(self.program_icons()) == 1, timeout=10),
                         "the icon did not come back after the taskbar restart")
+
+
+class SettingsAtStartTest(TrayTestCase):
+    def test_started_for_its_settings_it_stays_out_of_the_tray(self):
+        self.wine.reg_add(SETTINGS_KEY + r"\LocalUser", "Systray", "1")
+        self.wine.enable_relay("shell32.Shell_NotifyIconW")
+        program, main = self.start_main("/S", env_extra=self.wine.relay_env())
+        panel = self.wine.find("Panel1", top=main["hwnd"], timeout=15)
+        self.assertIsNotNone(panel, "the notebook did not open")
+        self.assertTrue(panel["visible"], panel)
+        self.assertTrue(any(w["class"] == "TForm1" for w in self.visible_program_windows()))
+        time.sleep(2)
+        self.assertEqual(self.program_icons(), [])
+        self.assertNotIn(NIM_ADD, [message for message, _ in self.notify_calls(program)])
