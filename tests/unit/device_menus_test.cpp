@@ -35,6 +35,15 @@ class DeviceMenusTest : public program_test::PlainWindowTest {
         return n;
     }
     void PopupMain() { machine.ui.Popup(form->PopupMenu2, 10, 10); }
+    // D: in use with "All" marked, the question before opening on, the window in the tray.
+    void StartAskingInTheTray() {
+        Start();
+        SetDevice(1, devices::kStateEjectOnly, 1);
+        form->CheckBox19.SetChecked(true);
+        State().AskBeforeEject = true;
+        PopupMain();
+        form->BitBtn3.Click();
+    }
     void PopupTray() { machine.ui.Popup(form->PopupMenu1, 10, 10); }
     static std::vector<std::string> Names(const ui::MenuItem& menu) {
         std::vector<std::string> names;
@@ -196,12 +205,7 @@ TEST_F(DeviceMenusTest, LongDeviceListsBreakIntoColumns) {
 
 TEST_F(DeviceMenusTest, HotkeyQuestionTakesTheTrayIconAwayAndNoPutsItBack) {
     machine.AddCdrom('D', true);
-    Start();
-    SetDevice(1, devices::kStateEjectOnly, 1);
-    form->CheckBox19.SetChecked(true);
-    State().AskBeforeEject = true;
-    PopupMain();
-    form->BitBtn3.Click();
+    StartAskingInTheTray();
     ASSERT_TRUE(form->XKTrayIcon951.Active());
 
     // No: nothing opens, the icon comes back.
@@ -243,12 +247,7 @@ TEST_F(DeviceMenusTest, HotkeyQuestionTakesTheTrayIconAwayAndNoPutsItBack) {
 
 TEST_F(DeviceMenusTest, AGrayDriveWithoutMediumIgnoresItsHotkeyAndKeepsTheIcon) {
     machine.AddCdrom('D', false);
-    Start();
-    SetDevice(1, devices::kStateEjectOnly, 1);
-    form->CheckBox19.SetChecked(true);
-    State().AskBeforeEject = true;
-    PopupMain();
-    form->BitBtn3.Click();
+    StartAskingInTheTray();
     ASSERT_TRUE(form->XKTrayIcon951.Active());
     ASSERT_TRUE(machine.hotkeys.PressHotkey(kShiftCtrl, 'D'));
     machine.loop.ProcessMessages();
