@@ -13,6 +13,10 @@ from test_device_workers import CONTROLS_KEY, DOOR_CLOSED, DOOR_OPEN
 from test_devices import TABLE_KEY, DevicesTestCase
 
 MOD_SHIFT_CONTROL = 6
+OPEN_QUESTION = ("Device:   >>> CD - D: <<<\rwants to OPEN its door! - Do you allow that?\r\r(This hint can be "
+                 "disabled on page no. 3 \"Tasks\"\rof the \"Controls\" Tab of the Settings-Notebook.")
+CLOSE_NOTICE = ("Device:   >>> D: <<<\rwants to CLOSE its door! - Ready now? ...\r\r(This hint can be disabled on "
+                "page no. 3 \"Tasks\"\rof the \"Controls\" Tab of the Settings-Notebook.")
 IN_USE = ("This device is already in use!\r\rPlease wait until the device has finnished\r"
           "its action (e.g. has close its door) and\rthen try to open this device again.")
 
@@ -87,6 +91,41 @@ class DeviceHotkeyTest(DevicesTestCase):
         self.assertTrue(self.wait_until(lambda: len(self.label_texts(program)) == 2 * len(steps), timeout=30),
                         self.label_texts(program))
         self.assertEqual(self.threads_and_doors(program)[1], [DOOR_OPEN, DOOR_CLOSED] * 2)
+        self.exit_program(program, main)
+
+    def test_asked_before_opening_no_sends_nothing_and_told_before_closing_ok_closes(self):
+        self.wine.reg_delete(TABLE_KEY)
+        self.wine.add_drives({"a": None, "d": "cdrom"})
+        self.wine.reg_add(TABLE_KEY, "Device1", "CD - D:,2,0,3,")
+        self.wine.reg_add(CONTROLS_KEY, "AskBeforeEject", 1, "REG_DWORD")
+        self.wine.reg_add(CONTROLS_KEY, "InfoBeforeRetract", 1, "REG_DWORD")
+        self.wine.enable_relay("mciSendCommandW;SetWindowTextW")
+        program, main = self.start_main(env_extra=self.wine.relay_env())
+        self.open_device_page(main)
+
+        # No to the question: not a single multimedia command for the door.
+        self.press("shift+ctrl+d")
+        box = self.wine.message_box(exe="RVLN.EXE", timeout=15)
+        self.assertIsNotNone(box, "no question before opening")
+        self.assertEqual(box["text"], OPEN_QUESTION)
+        self.wine.answer_box("No", exe="RVLN.EXE")
+        self.assertIsNone(self.wine.message_box(exe="RVLN.EXE", timeout=3), "a box after No")
+        self.assertEqual(self.threads_and_doors(program)[1], [])
+
+        # Yes: the door opens, and closes only once the notice before closing is answered.
+        self.press("shift+ctrl+d")
+        box = self.wine.message_box(exe="RVLN.EXE", timeout=15)
+        self.assertIsNotNone(box, "no question before opening")
+        self.wine.answer_box("Yes", exe="RVLN.EXE")
+        box = self.wine.message_box(exe="RVLN.EXE", timeout=20)
+        self.assertIsNotNone(box, "no notice before closing")
+        self.assertEqual(box["text"], CLOSE_NOTICE)
+        self.assertEqual(self.threads_and_doors(program)[1], [DOOR_OPEN], "the door moved before OK")
+        self.wine.answer_box("OK", exe="RVLN.EXE")
+        self.assertTrue(self.wait_label(main, "Device D:\rnow loaded!"), self.label_texts(program))
+        threads, doors = self.threads_and_doors(program)
+        self.assertEqual(doors, [DOOR_OPEN, DOOR_CLOSED])
+        self.assertEqual(len(threads), 1, f"window texts and multimedia commands came from {threads}")
         self.exit_program(program, main)
 
 

@@ -2,6 +2,7 @@
 CD-ROM drive D: with a removal delay of 3 seconds and no notice before retracting, started by the
 device page's Test button. The help label passes the steps of the job; every multimedia command
 runs on the main thread; Ctrl+X during the countdown waits for the worker and ends normally.
+Before the TEST method's box, a medium marked for "All, (if insert)" is ejected and retracted.
 (Wine's multimedia CD device answers the door commands without moving anything.)"""
 
 import unittest
@@ -73,6 +74,27 @@ class DeviceWorkerTest(DevicesTestCase):
         self.assertEqual(self.label_texts(program), steps * 2)
         self.assertEqual(len(threads), 1, f"window texts and multimedia commands came from {threads}")
         self.assertEqual(self.wine.reg_query(CONTROLS_KEY, "InfoBeforeRetract"), ("REG_DWORD", 0))
+
+    def test_test_method_ejects_a_marked_medium_and_shows_its_box_after_the_door_closed(self):
+        self.wine.reg_delete(TABLE_KEY)
+        self.wine.add_drives({"a": None, "d": "cdrom"})
+        # Marked for "All, (if insert)" with a medium in, which Wine's drive always reports.
+        self.wine.reg_add(TABLE_KEY, "Device1", "CD - D:,2,1,3,")
+        self.wine.reg_add(CONTROLS_KEY, "InfoBeforeRetract", 0, "REG_DWORD")
+        self.wine.enable_relay("mciSendCommandW;MessageBoxW")
+        program, main = self.start_main(env_extra=self.wine.relay_env())
+        self.run_test_method(main)
+        # In the order the program made them: the door commands, then the box.
+        events = []
+        for line in program.log().splitlines():
+            if "Call " in line and ".MessageBoxW(" in line:
+                events.append("box")
+            elif "Call " in line and ".mciSendCommandW(" in line:
+                args = line.split(".mciSendCommandW(", 1)[1].split(")", 1)[0].split(",")
+                if int(args[1], 16) == MCI_SET:
+                    events.append(int(args[2], 16) & (DOOR_OPEN | DOOR_CLOSED))
+        self.assertEqual(events, [DOOR_OPEN, DOOR_CLOSED, "box"])
+        self.wine.answer_box("OK", exe="RVLN.EXE")
 
 
 if __name__ == "__main__":
