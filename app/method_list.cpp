@@ -13,15 +13,6 @@ const std::array<const char*, 12> kMethodDesignEntries = {
     "Windows NT - Commandline",      "Restart          Windows 95/98",
 };
 
-void PrepareMethodList(TForm1& form) {
-    form.ComboBox1.SetItems({kMethodDesignEntries.begin(), kMethodDesignEntries.end()});
-    if (IsWin9x(form.program.osKind)) return;
-    form.ComboBox1.SetItem(0, "ShutDown");
-    form.ComboBox1.SetItem(3, "FORCE         ShutDown");
-    form.ComboBox1.SetItem(4, "FORCE         ReBoot");
-    form.ComboBox1.SetItem(5, "FORCE         ReLog");
-}
-
 std::vector<std::string> MethodListTexts(OsKind kind) {
     std::vector<std::string> texts(kMethodDesignEntries.begin(), kMethodDesignEntries.end());
     if (IsWin9x(kind)) {
@@ -37,14 +28,9 @@ std::vector<std::string> MethodListTexts(OsKind kind) {
     return texts;
 }
 
-void RemoveMethodsForOs(TForm1& form) {
-    if (form.ComboBox1.Items().size() != kMethodDesignEntries.size()) return;
-    if (IsWin9x(form.program.osKind)) {
-        form.ComboBox1.DeleteItem(10);
-    } else {
-        form.ComboBox1.DeleteItem(11);
-        form.ComboBox1.DeleteItem(8);
-    }
+// The list goes to the control once, in its final form: every change of it refills the native list.
+void PrepareMethodList(TForm1& form) {
+    form.ComboBox1.SetItems(MethodListTexts(form.program.osKind));
 }
 
 int DefaultMethodIndex(OsKind kind) {

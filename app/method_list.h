@@ -15,10 +15,9 @@ extern const std::array<const char*, 12> kMethodDesignEntries;
 
 // The list as the user sees it on this kind of system.
 std::vector<std::string> MethodListTexts(OsKind kind);
-// Relabels the entries for systems other than Windows 95/98 (once, before the removal).
+// Fills the list with the entries of this system: 11 on Windows 95/98, 10 elsewhere, relabelled
+// for systems other than Windows 95/98.
 void PrepareMethodList(TForm1& form);
-// Removes the entries the system cannot do: 11 remain on Windows 95/98, 10 elsewhere.
-void RemoveMethodsForOs(TForm1& form);
 // The ASK entry.
 int DefaultMethodIndex(OsKind kind);
 // Method code of a list position (255 when the position maps to none).

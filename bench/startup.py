@@ -3,19 +3,24 @@
 program (min_window.cpp, built as MINWIN.EXE beside RVLN.EXE) and Wine's notepad, all in one Wine
 prefix of the end-to-end harness.
 
-usage: python3 bench/startup.py [BUILD_DIR] [--runs N] [--exe OTHER\\RVLN.EXE]
+usage: python3 bench/startup.py [BUILD_DIR] [--runs N] [--exe OTHER\\RVLN.EXE] [--trace]
   BUILD_DIR  a MinGW tree (default build/mingw64); MINWIN.EXE, RVLN.EXE and probe.exe are built
   --runs     rounds of alternating starts (default 5); one untimed round goes first
   --exe      measure this RVLN.EXE instead of the tree's (for a before/after comparison)
+  --trace    also one start each of RVLN.EXE and MINWIN.EXE under Wine's relay trace
 
-A start is timed by the probe: it starts the program as the shell does for a user and checks every
-10 ms for the program's visible window of the expected class; the table shows the median of each
-program and its ratio to the smallest window program. Then one start of RVLN.EXE and one of the
-smallest window program run under Wine's relay trace with time stamps, limited to a few calls, and
-give each program's own start work: loading its DLLs (process start to the C runtime's first
-call), from there to its main window's ShowWindow, and on to its message loop's first
-GetMessageW (for RVLN.EXE this takes in the opening animation), with the number of windows
-created before the main window shows."""
+A start is timed by the probe, without any trace: it starts the program as the shell does for a
+user and checks every 10 ms for the program's visible window of the expected class and for the
+program's first wait for input with nothing left to do (WaitForInputIdle: the end of its start),
+and reads the processor time the process had used by then. The table shows the median of each and
+the ratio of the first to the smallest window program's; the processor time is the program's own
+start work (loading and starting its DLLs included), and moves little with the machine's load.
+
+With --trace, one start of RVLN.EXE and one of the smallest window program run under Wine's relay
+trace with time stamps, limited to a few calls: loading its DLLs (process start to the C runtime's
+first call), from there to its main window's ShowWindow, and on to its message loop's first
+GetMessageW (for RVLN.EXE this takes in the opening animation), with the number of windows created
+before the main window shows. The trace slows every call it logs, so these times are inflated."""
 
 import argparse
 import re
@@ -68,13 +73,14 @@ def close(prefix, name, hwnd):
 
 
 def timed_start(prefix, name, exe, cls):
-    data = prefix.probe_ok("launch", exe, "--class", cls, "--timeout", 60000, timeout=90)
-    time.sleep(1)  # lets the program finish its start before it is asked to end
+    """(seconds to the visible window, seconds to the first idle, processor seconds by then)"""
+    data = prefix.probe_ok("launch", exe, "--class", cls, "--timeout", 60000, "--idle", timeout=90)
+    time.sleep(1)  # lets the program settle before it is asked to end
     close(prefix, name, data["hwnd"])
     exe_name = exe.rsplit("\\", 1)[-1]
     if not wait_exit(prefix, exe_name, data["pid"]):
         raise SystemExit(f"{exe_name} did not end")
-    return data["ms"] / 1000.0
+    return data["ms"] / 1000.0, data["idle_ms"] / 1000.0, data["cpu_ms"] / 1000.0
 
 
 def traced_start(prefix, name, exe, cls):
@@ -124,6 +130,7 @@ def main():
     parser.add_argument("build", nargs="?", default=str(ROOT / "build" / "mingw64"))
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--exe", help="another RVLN.EXE to measure")
+    parser.add_argument("--trace", action="store_true", help="one relay-traced start of each too")
     options = parser.parse_args()
     tree = Path(options.build).resolve()
     build(tree)
@@ -139,20 +146,29 @@ def main():
                 seconds = timed_start(prefix, name, exe, cls)
                 if round_ > 0:
                     times[name].append(seconds)
-        traces = {name: traced_start(prefix, name, exe, cls) for name, exe, cls in PROGRAMS[:2]}
+        traces = {}
+        if options.trace:
+            traces = {name: traced_start(prefix, name, exe, cls) for name, exe, cls in PROGRAMS[:2]}
         prefix.close()
     finally:
         session.close()
 
-    base = statistics.median(times[PROGRAMS[1][0]])
-    print(f"\nStart to a visible window, median of {options.runs} alternating starts in one prefix:\n")
-    print("| program | median | ratio to the smallest window program |")
-    print("|---|---|---|")
+    def median(name, part):
+        return statistics.median(t[part] for t in times[name])
+
+    base = median(PROGRAMS[1][0], 0)
+    print(f"\nStart of each program, median of {options.runs} alternating starts in one prefix, no trace:\n")
+    print("| program | to a visible window | ratio to the smallest window program | to its first idle "
+          "| processor time by then |")
+    print("|---|---|---|---|---|")
     for name, _, _ in PROGRAMS:
-        median = statistics.median(times[name])
-        print(f"| {name} | {median:.2f} s | {median / base:.2f} |")
-    print("\nEach start (s): " + "; ".join(f"{name}: " + " ".join(f"{t:.2f}" for t in times[name])
-                                         for name, _, _ in PROGRAMS))
+        print(f"| {name} | {median(name, 0):.2f} s | {median(name, 0) / base:.2f} | {median(name, 1):.2f} s "
+              f"| {median(name, 2) * 1000:.0f} ms |")
+    print("\nEach start (visible/idle/processor, s): " +
+          "; ".join(f"{name}: " + " ".join(f"{v:.2f}/{i:.2f}/{c:.2f}" for v, i, c in times[name])
+                    for name, _, _ in PROGRAMS))
+    if not traces:
+        return
     print("\nOne traced start each (Wine's relay trace of a few calls, with time stamps; the trace itself "
           "slows every window message):\n")
     print("| program | loading its DLLs | entry to main window shown | shown to message loop "

@@ -70,7 +70,6 @@ void LoadViewer(app::TForm1& form, UserReader& r, std::string_view name, std::st
 void LoadMethodList(app::TForm1& form, UserReader& r) {
     const int fallback = app::DefaultMethodIndex(form.program.osKind);
     const int stored = r.Int("Objects", "ComboBox1", fallback);
-    app::RemoveMethodsForOs(form);
     const int count = static_cast<int>(form.ComboBox1.Items().size());
     form.ComboBox1.SetItemIndex(stored >= 0 && stored < count ? stored : fallback);
 }

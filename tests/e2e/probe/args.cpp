@@ -8,9 +8,9 @@
 namespace {
 
 // Switches that take no value; every other "--word" takes the next argument.
-constexpr std::array<std::wstring_view, 10> kFlags = {L"--visible", L"--ctrl",  L"--shift", L"--alt",
-                                                      L"--post",    L"--mouse", L"--real",  L"--right",
-                                                      L"--double",  L"--hidden"};
+constexpr std::array<std::wstring_view, 11> kFlags = {L"--visible", L"--ctrl",   L"--shift", L"--alt",
+                                                      L"--post",    L"--mouse",  L"--real",  L"--right",
+                                                      L"--double",  L"--hidden", L"--idle"};
 
 }  // namespace
 

@@ -18,7 +18,7 @@
 //   hold-hotkeys COMBO... (for example ctrl+alt+d): holds them until its window is closed
 //   volatile-key SUBKEY NAME=VALUE...   volatile HKLM key with string values (hardware branch)
 //   tray-icons | tray-click TIP [--double] [--right] | tray-restart HWND ID   the notification area
-//   launch EXE [ARG...] --class C [--title T] [--timeout MS]   start it; ms to its visible window
+//   launch EXE [ARG...] --class C [--title T] [--timeout MS] [--idle]   ms to its window (and idle)
 #include <windows.h>
 
 #include <string_view>
