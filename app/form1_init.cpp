@@ -71,6 +71,8 @@ void TForm1::InitForm1() {
     WindowLeft = CentredLeft();
     program.application.helpFile = program.ProgramDir() + "RVLN.HLP";
     settings::LoadSettings(*this);
+    // The hotkey belongs to the main window, and from here on the steps reach native windows.
+    CreateDeferredPeers();
     hotkeys::RegisterShutdownHotkeyAtStartup(Hotkeys());
 
     const port::WindowId appWindow = program.application.Handle();

@@ -78,7 +78,9 @@ bool Program::Start() {
 
     form_ = std::make_unique<TForm1>(program);
     program.form = form_.get();
-    form_->Realize(os.ui);
+    // InitForm1 makes the windows once the settings are in the model, so that each control is
+    // made as it will show instead of made and then changed.
+    form_->RealizeOnFirstShow(os.ui);
     form_->InitForm1();
     askForm_ = std::make_unique<shutdown::TForm3>(MakeAskView(*form_));
     // The ask dialog gets its windows when it is first asked for.

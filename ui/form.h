@@ -24,6 +24,8 @@ class Form : public Widget {
     // As Realize, but the native window and controls are made when the form is first shown or
     // run modally: a dialog that is never opened costs no windows at start-up.
     void RealizeOnFirstShow(Backend& backend);
+    // The native window and controls RealizeOnFirstShow put off, made now (once).
+    void CreateDeferredPeers();
     bool Realized() const { return backend_ != nullptr; }
     Backend* GetBackend() const { return backend_; }
 
@@ -101,8 +103,6 @@ class Form : public Widget {
     void PeerStateChanged(WindowState state);
 
   private:
-    void CreateDeferredPeers();
-
     Backend* backend_ = nullptr;
     bool peersDeferred_ = false;
     Extent nonClient_{6, 25};
