@@ -126,8 +126,11 @@ class Widget {
     std::function<void()> OnExit;
     std::function<void(int x, int y)> OnMouseMove;
 
-    // Entry points for the peer (the user acted on the native control).
-    virtual void PeerClicked() { Click(); }
+    // Entry points for the peer (the user acted on the native control). A disabled control
+    // takes no click, not even one another program posts to it (BM_CLICK).
+    virtual void PeerClicked() {
+        if (Enabled()) Click();
+    }
     void PeerMouseMove(int x, int y) {
         if (OnMouseMove) OnMouseMove(x, y);
     }

@@ -171,6 +171,16 @@ TEST_F(DevicesTest, StoredTableRoundTripsAndChangedHardwareIsReported) {
     EXPECT_EQ(machine.registry.String(RegRoot::LocalMachine, kTableKey, "Device1"), "CD - D:,2,1,20,");
     OpenDevicePage();
     EXPECT_EQ(form->CheckListBox1.Items(), (std::vector<std::string>{"CD - E:"}));
+    // Registered afresh, E: is not used: "Test" is disabled, and a click posted to it anyway
+    // neither asks nor opens the door.
+    EXPECT_EQ(form->CheckListBox1.State(0), ui::CheckState::Unchecked);
+    EXPECT_FALSE(form->SpeedButton8.Enabled());
+    const size_t shown = machine.dialogs.boxes.size();
+    form->SpeedButton8.PeerClicked();
+    EXPECT_EQ(machine.dialogs.boxes.size(), shown);
+    EXPECT_FALSE(State().deviceJobs.AnyDeviceBusy());
+    form->CheckListBox1.PeerToggle(0);
+    EXPECT_TRUE(form->SpeedButton8.Enabled());
 }
 
 TEST_F(DevicesTest, SecondCdromAndOversizedTablesAreRegisteredAgain) {
