@@ -1,8 +1,9 @@
 """The device page under Wine with drives the prefix is given: CD-ROM and removable drives as folders
 typed in Wine's drive table, an NT SCSI tape through volatile hardware keys, the device list on
 Windows NT 4 and 98, a chosen device stored across a restart, the notice after changed hardware,
-the red/green LED as each system measures it, and the multimedia CD default switched and put
-back."""
+the red/green LED as each system measures it, the multimedia CD default switched and put back,
+and "Test" on NT 4: the eject command on a worker thread, MCI after Wine refuses it, and the box of
+a tape that does not answer."""
 
 import re
 import subprocess
@@ -16,6 +17,13 @@ TAPE_KEY = (r"HARDWARE\DEVICEMAP\Scsi\Scsi Port 0\Scsi Bus 0\Target Id 3\Logical
 
 WM_VSCROLL, SB_BOTTOM = 0x0115, 7
 LB_GETTOPINDEX = 0x018E
+
+NO_MEDIUM = ("There is currently no medium in this device!\r(Red LED = no medium / green LED = medium insert)"
+             "\r\rDo you want to test this device anyway?")
+CLOSE_NOTICE = ("Device:   >>> D: <<<\rwants to CLOSE its door! - Ready now? ...\r\r(This hint can be disabled "
+                "on page no. 3 \"Tasks\"\rof the \"Controls\" Tab of the Settings-Notebook.")
+MCI_SET = 0x80D
+DOOR_OPEN, DOOR_CLOSED = 0x100, 0x200
 
 NOTICE = ("Important Information:\r\rRavelin\u00a9 has detected that you have changed your hardware-\r"
           "configuration since the last storage! Please check the Device Manager\rList on the "
@@ -107,14 +115,64 @@ class WindowsNtDevicesTest(DevicesTestCase):
 
         # The tape keys live as long as the wineserver; they are made again in case it ended.
         self.add_tape()
-        program, main = self.start_main()
+        self.wine.enable_relay("DeviceIoControl;mciSendCommandW;SetWindowTextW")
+        program, main = self.start_main(env_extra=self.wine.relay_env())
         self.assertTrue(self.no_box(2), "a notice came up although nothing changed")
         devices = self.open_device_page(main)
         self.assertEqual(devices["items"], ["CD - D:", "CD - E:", "RM - A:", "RM - F:", "Tape0"])
         self.assertTrue(self.wait_until(lambda: self.control(main, "SpinEdit2")["text"] == "5"))
         self.assertTrue(self.control(main, "SpinEdit2")["enabled"])
+
+        # "Test" on the black D: without a medium: asked first. Wine refuses the eject command
+        # (error 50), which the worker sends; the door then goes through MCI on the main thread,
+        # and the notice before retracting holds it open until OK.
+        self.wine.click(self.control(main, "SpeedButton8")["hwnd"])
+        self.answer_box(NO_MEDIUM, "Yes")
+        self.answer_box(CLOSE_NOTICE, "OK")
+        self.assertTrue(self.wait_until(
+            lambda: self.control(main, "Label15")["text"] == "Device D:\rnow loaded!", timeout=30))
+        calls = self.relay_threads(program, "DeviceIoControl")
+        main_threads = {thread for thread, line in self.relay_threads(program, "SetWindowTextW")}
+        self.assertEqual(len(main_threads), 1, f"window texts came from {main_threads}")
+        checks = {thread for thread, line in calls if re.search(r"\.DeviceIoControl\([0-9a-f]+,0*74800,", line)}
+        self.assertEqual(checks, main_threads, "the medium tests did not run on the main thread")
+        ejects = [(at, thread) for at, (thread, line) in enumerate(calls)
+                  if re.search(r"\.DeviceIoControl\([0-9a-f]+,0*74808,", line)]
+        self.assertEqual(len(ejects), 1, calls)
+        self.assertNotIn(ejects[0][1], main_threads, "the eject command ran on the main thread")
+        mci = self.relay_threads(program, "mciSendCommandW")
+        self.assertEqual({thread for thread, line in mci}, main_threads, "MCI left the main thread")
+        doors = [int(args[2]) & (DOOR_OPEN | DOOR_CLOSED)
+                 for args, _ in self.wine.relay_values(program, "mciSendCommandW") if args[1] == MCI_SET]
+        self.assertEqual(doors, [DOOR_OPEN, DOOR_CLOSED])
+        log = program.log().splitlines()
+        first_mci = next(at for at, line in enumerate(log) if ".mciSendCommandW(" in line)
+        eject_line = next(at for at, line in enumerate(log)
+                          if re.search(r"Call [\w.]*\.DeviceIoControl\([0-9a-f]+,0*74808,", line))
+        self.assertLess(eject_line, first_mci, "MCI came before the eject command was refused")
+
+        # "Tape0" made black and tested: no tape answers under Wine, so the job ends with its box.
+        self.wine.key(devices["hwnd"], "END")
+        self.assertTrue(self.wait_until(lambda: self.control(main, "CheckListBox1")["selected"] == 4))
+        self.wine.key(devices["hwnd"], "SPACE")
+        self.wine.key(devices["hwnd"], "SPACE")
+        self.assertTrue(self.wait_until(lambda: self.control(main, "SpinEdit2")["enabled"]))
+        self.wine.click(self.control(main, "SpeedButton8")["hwnd"])
+        self.answer_box(NO_MEDIUM, "Yes")
+        self.answer_box(r"ERROR: Device \\.\Tape0 not found!", "OK")
         self.exit_program(program, main)
+        stored["Device5"] = "Tape0,2,0,1,"
         self.assertEqual({k: v[1] for k, v in self.wine.reg_query(TABLE_KEY).items()}, stored)
+
+    def answer_box(self, text, button):
+        box = self.wine.message_box(exe="RVLN.EXE", timeout=30)
+        self.assertIsNotNone(box, f"no box {text!r}")
+        self.assertEqual(box["text"], text)
+        self.wine.answer_box(button, exe="RVLN.EXE")
+
+    def relay_threads(self, program, function):
+        """(thread id, line) of each traced call of a function, in the order made."""
+        return [(line.split(":", 1)[0], line) for line in self.wine.relay_calls(program, function)]
 
 
 class Windows98DevicesTest(DevicesTestCase):
