@@ -272,4 +272,27 @@ TEST_F(DeviceJobsTest, ExitInsideTheCloseNoticeRunsOnceItIsAnswered) {
     EXPECT_EQ(machine.MciDefaultDrive(), 1);
 }
 
+// A worker's end hides the application's taskbar button only behind a visible, minimised window.
+TEST_F(DeviceJobsTest, TaskbarButtonIsHiddenOnlyForAVisibleMinimisedWindow) {
+    Start(sim::Os::Win98);
+    const devices::JobHost host = app::MakeJobHost(*form);
+    const port::WindowId application = form->program.application.Handle();
+    machine.taskbar.showCalls.clear();
+    host.HideTaskbarButtonIfMinimized();
+    EXPECT_TRUE(machine.taskbar.showCalls.empty());
+    form->SetState(ui::WindowState::Minimized);
+    form->SetVisible(false);
+    machine.taskbar.showCalls.clear();
+    host.HideTaskbarButtonIfMinimized();
+    EXPECT_TRUE(machine.taskbar.showCalls.empty());
+    form->SetVisible(true);
+    form->SetState(ui::WindowState::Minimized);
+    machine.taskbar.showCalls.clear();
+    host.HideTaskbarButtonIfMinimized();
+    ASSERT_EQ(machine.taskbar.showCalls.size(), 1u);
+    EXPECT_EQ(machine.taskbar.showCalls[0].window, application);
+    EXPECT_EQ(machine.taskbar.showCalls[0].command, port::kSwHide);
+    EXPECT_FALSE(machine.taskbar.IsWindowVisible(application));
+}
+
 }  // namespace
