@@ -1,38 +1,73 @@
 #include "win32/ui/window.h"
 
+#include <mutex>
+#include <unordered_map>
+
 namespace win32 {
 
 namespace {
 
-const wchar_t kTargetProp[] = L"RvlnTarget";
-const wchar_t kProcProp[] = L"RvlnOriginalProc";
+// The object and the original procedure of each bound window. Kept in the process rather than in
+// window properties: under Wine every property read is a round trip to the server, and the
+// subclass procedure needs both on every message.
+struct Binding {
+    MessageTarget* target = nullptr;
+    WNDPROC original = nullptr;
+};
+
+std::mutex bindingsLock;
+std::unordered_map<HWND, Binding>& Bindings() {
+    static std::unordered_map<HWND, Binding> bindings;
+    return bindings;
+}
+
+Binding Find(HWND hwnd) {
+    std::lock_guard<std::mutex> lock(bindingsLock);
+    auto it = Bindings().find(hwnd);
+    return it == Bindings().end() ? Binding{} : it->second;
+}
+
+void SetTarget(HWND hwnd, MessageTarget* target) {
+    std::lock_guard<std::mutex> lock(bindingsLock);
+    if (target) {
+        Bindings()[hwnd].target = target;
+        return;
+    }
+    auto it = Bindings().find(hwnd);
+    if (it == Bindings().end()) return;
+    it->second.target = nullptr;
+    if (!it->second.original) Bindings().erase(it);
+}
+
+void Forget(HWND hwnd) {
+    std::lock_guard<std::mutex> lock(bindingsLock);
+    Bindings().erase(hwnd);
+}
 
 LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     MessageTarget* target;
     if (msg == WM_NCCREATE) {
         target = static_cast<MessageTarget*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(target));
-        if (target) SetPropW(hwnd, kTargetProp, target);
+        SetTarget(hwnd, target);
     } else {
         target = reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     LRESULT result =
         target ? target->WindowMessage(hwnd, msg, wparam, lparam) : DefWindowProcW(hwnd, msg, wparam, lparam);
     if (msg == WM_NCDESTROY) {
-        RemovePropW(hwnd, kTargetProp);
+        Forget(hwnd);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }
     return result;
 }
 
 LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-    auto* target = static_cast<MessageTarget*>(GetPropW(hwnd, kTargetProp));
-    LRESULT result =
-        target ? target->WindowMessage(hwnd, msg, wparam, lparam) : CallOriginal(hwnd, msg, wparam, lparam);
-    if (msg == WM_NCDESTROY) {
-        RemovePropW(hwnd, kTargetProp);
-        RemovePropW(hwnd, kProcProp);
-    }
+    const Binding binding = Find(hwnd);
+    LRESULT result = binding.target     ? binding.target->WindowMessage(hwnd, msg, wparam, lparam)
+                     : binding.original ? CallWindowProcW(binding.original, hwnd, msg, wparam, lparam)
+                                        : DefWindowProcW(hwnd, msg, wparam, lparam);
+    if (msg == WM_NCDESTROY) Forget(hwnd);
     return result;
 }
 
@@ -60,23 +95,24 @@ HWND CreateOwnWindow(DWORD exStyle, const wchar_t* className, const wchar_t* tit
 }
 
 void Subclass(HWND hwnd, MessageTarget* target) {
-    SetPropW(hwnd, kTargetProp, target);
+    SetTarget(hwnd, target);
     LONG_PTR previous = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc));
-    SetPropW(hwnd, kProcProp, reinterpret_cast<HANDLE>(previous));
+    std::lock_guard<std::mutex> lock(bindingsLock);
+    Bindings()[hwnd].original = reinterpret_cast<WNDPROC>(previous);
 }
 
 LRESULT CallOriginal(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-    auto original = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kProcProp));
+    const WNDPROC original = Find(hwnd).original;
     return original ? CallWindowProcW(original, hwnd, msg, wparam, lparam)
                     : DefWindowProcW(hwnd, msg, wparam, lparam);
 }
 
 void Unbind(HWND hwnd) {
-    RemovePropW(hwnd, kTargetProp);
+    SetTarget(hwnd, nullptr);
     auto proc = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
     if (proc == reinterpret_cast<LONG_PTR>(SubclassProc)) {
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropW(hwnd, kProcProp)));
-        RemovePropW(hwnd, kProcProp);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Find(hwnd).original));
+        Forget(hwnd);
     } else if (proc == reinterpret_cast<LONG_PTR>(OwnWindowProc)) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }
@@ -85,15 +121,15 @@ void Unbind(HWND hwnd) {
 }
 
 void Associate(HWND hwnd, MessageTarget* target) {
-    SetPropW(hwnd, kTargetProp, target);
+    SetTarget(hwnd, target);
 }
 
 void Dissociate(HWND hwnd) {
-    RemovePropW(hwnd, kTargetProp);
+    SetTarget(hwnd, nullptr);
 }
 
 MessageTarget* TargetOf(HWND hwnd) {
-    return hwnd ? static_cast<MessageTarget*>(GetPropW(hwnd, kTargetProp)) : nullptr;
+    return hwnd ? Find(hwnd).target : nullptr;
 }
 
 }  // namespace win32
