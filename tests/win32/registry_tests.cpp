@@ -82,6 +82,10 @@ CHECK_GROUP(registry) {
 
     // Every value type the program uses, and the odd ones.
     RoundTrip(reg, key, "Binary", Value(REG_BINARY, std::string("\x00\x01\xFE\xFF\x00", 5)));
+    // Larger than the first read's buffer, and exactly its size.
+    RoundTrip(reg, key, "Long binary", Value(REG_BINARY, std::string(5000, '\x5A')));
+    RoundTrip(reg, key, "Buffer-sized binary", Value(REG_BINARY, std::string(256, '\x01')));
+    RoundTrip(reg, key, "Long string", Value(REG_SZ, std::string(600, 'a') + std::string(1, '\0')));
     RoundTrip(reg, key, "Empty binary", Value(REG_BINARY, ""));
     RoundTrip(reg, key, "None", Value(REG_NONE, ""));
     RoundTrip(reg, key, "Terminated", Value(REG_SZ, std::string("C:\\RAVELIN\0", 11)));
@@ -168,7 +172,7 @@ CHECK_GROUP(registry) {
     // Clean up: every key of this run goes.
     std::vector<std::string> values;
     CHECK_EQ(reg.EnumValueNames(RegRoot::CurrentUser, key, values), 0L);
-    CHECK_EQ(values.size(), 14u);
+    CHECK_EQ(values.size(), 17u);
     for (const std::string& name : values)
         CHECK_EQ(reg.DeleteValue(RegRoot::CurrentUser, key, name), 0L);
     CHECK_EQ(reg.DeleteKey(RegRoot::CurrentUser, key), 0L);

@@ -35,21 +35,24 @@ long OpenKey(port::RegRoot root, const std::string& key, REGSAM access, OwnedKey
     return ::RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, access, out.Receive());
 }
 
-// A value may grow between asking for its size and reading it, so ask again until it fits.
+// Most values fit the first buffer, so one call reads them; a larger value (or one that grew
+// meanwhile) is read again at the size the system reports until it fits.
 long ReadRaw(HKEY key, const wchar_t* name, DWORD& type, std::vector<std::uint8_t>& data) {
-    DWORD size = 0;
-    LONG result = ::RegQueryValueExW(key, name, nullptr, &type, nullptr, &size);
-    while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
+    DWORD size = 256;
+    for (;;) {
         data.assign(size, 0);
         DWORD got = size;
-        result = ::RegQueryValueExW(key, name, nullptr, &type, data.empty() ? nullptr : data.data(), &got);
+        const LONG result = ::RegQueryValueExW(key, name, nullptr, &type, data.data(), &got);
         if (result == ERROR_SUCCESS) {
             data.resize(got);
-            break;
+            return result;
+        }
+        if (result != ERROR_MORE_DATA) {
+            data.clear();
+            return result;
         }
         size = got > size ? got : size * 2 + 16;
     }
-    return result;
 }
 
 }  // namespace
