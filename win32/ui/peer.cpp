@@ -161,13 +161,19 @@ void Win32Peer::Apply(ui::Change what) {
             SetText(widget_.Caption());
             break;
         case Change::Bounds: {
+            // A window made at its bounds, or already there, is left alone: under Wine each
+            // move is a round trip to the server and two messages, even to the same place.
             RECT r = Place().bounds;
-            SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            if (!AtBounds(r)) {
+                SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+            }
             break;
         }
         case Change::Visible:
             if (!widget_.Visible()) ReleaseFocus();
+            // A window made visible needs no second showing.
+            if (widget_.Visible() == ((GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0)) break;
             ShowWindow(hwnd_, widget_.Visible() ? SW_SHOWNA : SW_HIDE);
             break;
         case Change::Enabled:
@@ -184,6 +190,13 @@ void Win32Peer::Apply(ui::Change what) {
         default:
             break;
     }
+}
+
+bool Win32Peer::AtBounds(const RECT& bounds) const {
+    RECT now;
+    if (!GetWindowRect(hwnd_, &now)) return false;
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&now), 2);
+    return EqualRect(&now, &bounds) != FALSE;
 }
 
 void Win32Peer::ReleaseFocus() {

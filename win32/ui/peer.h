@@ -85,6 +85,8 @@ class Win32Peer : public ui::Peer, public MessageTarget {
     std::string Text() const;
     // Moves the focus to the form when it sits in a window that is hidden or disabled now.
     void ReleaseFocus();
+    // The window stands at these bounds in its parent's client area.
+    bool AtBounds(const RECT& bounds) const;
 
     // While set, the notifications the peer's own writes cause are not reported to the model.
     class Writing {
