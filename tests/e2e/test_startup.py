@@ -1,14 +1,57 @@
 """Start-up, single instance, main window layout and stopping of RVLN.EXE."""
 
 import itertools
+import struct
 import time
 import unittest
 
+import harness
 from ravelin import SETTINGS_KEY, RavelinTestCase
 
 
 def right_edges(widths):
     return list(itertools.accumulate(widths))
+
+
+def imported_libraries(path):
+    """The libraries named by a PE file's import table, lower case, in table order."""
+    data = path.read_bytes()
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    if data[pe:pe + 4] != b"PE\0\0":
+        raise ValueError(f"{path} is not a PE file")
+    sections = struct.unpack_from("<H", data, pe + 6)[0]
+    optional_size = struct.unpack_from("<H", data, pe + 20)[0]
+    optional = pe + 24
+    plus = struct.unpack_from("<H", data, optional)[0] == 0x20B
+    import_rva = struct.unpack_from("<I", data, optional + (112 if plus else 96) + 8)[0]
+    table = optional + optional_size
+
+    def offset(rva):
+        for i in range(sections):
+            size, address, raw_size, raw = struct.unpack_from("<IIII", data, table + 40 * i + 8)
+            if address <= rva < address + max(size, raw_size):
+                return raw + rva - address
+        raise ValueError(f"RVA {rva:#x} lies in no section of {path}")
+
+    names = []
+    entry = offset(import_rva)
+    while (name_rva := struct.unpack_from("<I", data, entry + 12)[0]) != 0:
+        start = offset(name_rva)
+        names.append(data[start:data.index(b"\0", start)].decode("ascii").lower())
+        entry += 20
+    return names
+
+
+class ImportTableTest(unittest.TestCase):
+    # Every library named here is loaded before the program's entry, on every start. The shell,
+    # common dialog, network and multimedia libraries are loaded when a command first needs them
+    # (win32/on_demand.h): a direct call would bring them back into every start.
+    AT_START = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "msvcrt.dll", "comctl32.dll"}
+
+    def test_program_loads_only_the_libraries_its_start_needs(self):
+        names = imported_libraries(harness.session().program)
+        self.assertIn("user32.dll", names)
+        self.assertLessEqual(set(names), self.AT_START, "libraries loaded at every start")
 
 
 class LayoutTestCase(RavelinTestCase):
