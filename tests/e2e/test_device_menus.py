@@ -9,14 +9,12 @@ import unittest
 
 import harness
 import test_device_workers as workers
-from test_device_workers import CONTROLS_KEY, DOOR_CLOSED, DOOR_OPEN
-from test_devices import TABLE_KEY, DevicesTestCase
+from test_device_workers import CONTROLS_KEY
+from test_devices import CLOSE_NOTICE, DOOR_CLOSED, DOOR_OPEN, TABLE_KEY, DevicesTestCase
 
 MOD_SHIFT_CONTROL = 6
 OPEN_QUESTION = ("Device:   >>> CD - D: <<<\rwants to OPEN its door! - Do you allow that?\r\r(This hint can be "
                  "disabled on page no. 3 \"Tasks\"\rof the \"Controls\" Tab of the Settings-Notebook.")
-CLOSE_NOTICE = ("Device:   >>> D: <<<\rwants to CLOSE its door! - Ready now? ...\r\r(This hint can be disabled on "
-                "page no. 3 \"Tasks\"\rof the \"Controls\" Tab of the Settings-Notebook.")
 IN_USE = ("This device is already in use!\r\rPlease wait until the device has finnished\r"
           "its action (e.g. has close its door) and\rthen try to open this device again.")
 
@@ -25,7 +23,6 @@ class DeviceHotkeyTest(DevicesTestCase):
     os_kind = "win98"
     wait_label = workers.DeviceWorkerTest.wait_label
     label_texts = workers.DeviceWorkerTest.label_texts
-    threads_and_doors = workers.DeviceWorkerTest.threads_and_doors
 
     def press(self, keys):
         harness._run(["xdotool", "key", keys], self.wine.env, timeout=20)

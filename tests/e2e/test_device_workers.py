@@ -7,11 +7,9 @@ Before the TEST method's box, a medium marked for "All, (if insert)" is ejected 
 
 import unittest
 
-from test_devices import DevicesTestCase, TABLE_KEY
+from test_devices import DOOR_CLOSED, DOOR_OPEN, MCI_SET, TABLE_KEY, DevicesTestCase
 
 CONTROLS_KEY = r"HKCU\Software\QAV\Ravelin\LocalUser\Controls"
-MCI_SET = 0x80D
-DOOR_OPEN, DOOR_CLOSED = 0x100, 0x200
 
 
 class DeviceWorkerTest(DevicesTestCase):
@@ -28,19 +26,6 @@ class DeviceWorkerTest(DevicesTestCase):
             if isinstance(text, str) and text.startswith(("Ejecting device:", "Device D:", "Loading D:")):
                 texts.append(text)
         return texts
-
-    def threads_and_doors(self, program):
-        """The threads that sent multimedia commands or set window texts, and the door flags of
-        MCI_SET in order."""
-        threads, doors = set(), []
-        for line in self.wine.relay_calls(program, "SetWindowTextW"):
-            threads.add(line.split(":", 1)[0])
-        for line in self.wine.relay_calls(program, "mciSendCommandW"):
-            threads.add(line.split(":", 1)[0])
-            args = line.split(".mciSendCommandW(", 1)[1].split(")", 1)[0].split(",")
-            if int(args[1], 16) == MCI_SET:
-                doors.append(int(args[2], 16) & (DOOR_OPEN | DOOR_CLOSED))
-        return threads, doors
 
     def test_test_button_opens_counts_down_closes_and_exit_waits_for_the_worker(self):
         self.wine.reg_delete(TABLE_KEY)
