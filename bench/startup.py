@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """By hand, never part of the test run: how quickly RVLN.EXE starts, next to the smallest window
-program (min_window.cpp, built as MINWIN.EXE beside RVLN.EXE) and Wine's notepad, all in one Wine
-prefix of the end-to-end harness.
+program (min_window.cpp, built as MINWIN.EXE beside RVLN.EXE), the main window's native controls
+made straight from the API (min_view.cpp, MINVIEW.EXE) and Wine's notepad, all in one Wine prefix
+of the end-to-end harness.
 
 usage: python3 bench/startup.py [BUILD_DIR] [--runs N] [--exe OTHER\\RVLN.EXE] [--trace]
-  BUILD_DIR  a MinGW tree (default build/mingw64); MINWIN.EXE, RVLN.EXE and probe.exe are built
+  BUILD_DIR  a MinGW tree (default build/mingw64); MINWIN.EXE, MINVIEW.EXE, RVLN.EXE and probe.exe
+             are built
   --runs     rounds of alternating starts (default 5); one untimed round goes first
   --exe      measure this RVLN.EXE instead of the tree's (for a before/after comparison)
   --trace    also one start each of RVLN.EXE and MINWIN.EXE under Wine's relay trace
@@ -13,7 +15,7 @@ A start is timed by the probe, without any trace: it starts the program as the s
 user and checks every 10 ms for the program's visible window of the expected class and for the
 program's first wait for input with nothing left to do (WaitForInputIdle: the end of its start),
 and reads the processor time the process had used by then. The table shows the median of each and
-the ratio of the first to the smallest window program's; the processor time is the program's own
+the ratio of the first to the smallest window program's and to the bare controls'; the processor time is the program's own
 start work (loading and starting its DLLs included), and moves little with the machine's load.
 
 With --trace, one start of RVLN.EXE and one of the smallest window program run under Wine's relay
@@ -42,6 +44,7 @@ NOTEPAD = r"C:\windows\notepad.exe"
 PROGRAMS = [
     ("RVLN.EXE", PROGRAM_EXE, "TForm1"),
     ("smallest window program (MINWIN.EXE)", PROGRAM_DIR + r"\MINWIN.EXE", "RvlnMinWindow"),
+    ("the main window's controls alone (MINVIEW.EXE)", PROGRAM_DIR + r"\MINVIEW.EXE", "RvlnMinView"),
     ("Wine's notepad", NOTEPAD, "Notepad"),
 ]
 RELAY_INCLUDE = ("msvcrt.__set_app_type;msvcrt.__wgetmainargs;user32.CreateWindowExW;user32.CreateWindowExA;"
@@ -51,7 +54,7 @@ TRACE_LINE = re.compile(r"^\s*(\d+\.\d+):[0-9a-f]+:Call\s+([\w.]+)\.(\w+)\((.*)\
 
 
 def build(tree):
-    subprocess.run(["cmake", "--build", str(tree), "--target", "RVLN", "MINWIN", "probe"], check=True,
+    subprocess.run(["cmake", "--build", str(tree), "--target", "RVLN", "MINWIN", "MINVIEW", "probe"], check=True,
                    stdout=subprocess.DEVNULL)
 
 
@@ -139,7 +142,8 @@ def main():
     try:
         prefix = session.new_prefix("startup", artifacts=session.artifacts.with_name("bench-startup"))
         prefix.install_program(options.exe)
-        shutil.copy2(tree / "win32" / "MINWIN.EXE", prefix.program_dir / "MINWIN.EXE")
+        for yardstick in ("MINWIN.EXE", "MINVIEW.EXE"):
+            shutil.copy2(tree / "win32" / yardstick, prefix.program_dir / yardstick)
         times = {name: [] for name, _, _ in PROGRAMS}
         for round_ in range(options.runs + 1):
             for name, exe, cls in PROGRAMS:
@@ -156,14 +160,14 @@ def main():
     def median(name, part):
         return statistics.median(t[part] for t in times[name])
 
-    base = median(PROGRAMS[1][0], 0)
+    base, controls = median(PROGRAMS[1][0], 0), median(PROGRAMS[2][0], 0)
     print(f"\nStart of each program, median of {options.runs} alternating starts in one prefix, no trace:\n")
-    print("| program | to a visible window | ratio to the smallest window program | to its first idle "
-          "| processor time by then |")
-    print("|---|---|---|---|---|")
+    print("| program | to a visible window | ratio to the smallest window program | ratio to the bare controls "
+          "| to its first idle | processor time by then |")
+    print("|---|---|---|---|---|---|")
     for name, _, _ in PROGRAMS:
-        print(f"| {name} | {median(name, 0):.2f} s | {median(name, 0) / base:.2f} | {median(name, 1):.2f} s "
-              f"| {median(name, 2) * 1000:.0f} ms |")
+        print(f"| {name} | {median(name, 0):.2f} s | {median(name, 0) / base:.2f} | {median(name, 0) / controls:.2f} "
+              f"| {median(name, 1):.2f} s | {median(name, 2) * 1000:.0f} ms |")
     print("\nEach start (visible/idle/processor, s): " +
           "; ".join(f"{name}: " + " ".join(f"{v:.2f}/{i:.2f}/{c:.2f}" for v, i, c in times[name])
                     for name, _, _ in PROGRAMS))
