@@ -53,7 +53,8 @@ void TXKTrayIcon95::SetPicture(port::IconId& slot, port::IconId picture) {
     const port::IconId previous = slot;
     slot = picture ? os_.taskbar.CopyIcon(picture) : 0;
     if (previous) os_.taskbar.DestroyIcon(previous);
-    RefreshIcon();
+    // Out of the tray there is no shown picture to keep up: AddIcon makes it from the slots.
+    if (active_) RefreshIcon();
 }
 
 void TXKTrayIcon95::SetIcon(port::IconId picture) {

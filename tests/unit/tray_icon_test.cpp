@@ -134,6 +134,26 @@ TEST_F(TrayIconTest, StaticIconArmsNoTimer) {
     EXPECT_NE(icon.WorkingIcon(), 0u);
 }
 
+TEST_F(TrayIconTest, PicturesAreCopiedForTheTrayOnlyWhileTheIconIsThere) {
+    const std::size_t before = m.taskbar.LiveIcons();
+    icon.SetIcon(m.taskbar.ApplicationIcon());
+    icon.SetDisabledIcon(m.taskbar.ApplicationIcon());
+    EXPECT_EQ(icon.WorkingIcon(), 0u);
+    EXPECT_EQ(m.taskbar.LiveIcons(), before + 2) << "the two slots, no shown copy";
+
+    icon.SetActive(true);
+    ASSERT_NE(Shown(), nullptr);
+    const port::IconId first = icon.WorkingIcon();
+    EXPECT_NE(first, 0u);
+    EXPECT_EQ(Shown()->icon, first);
+    // In the tray a new picture shows at once, and the copy it replaces goes.
+    icon.SetIcon(m.taskbar.ApplicationIcon());
+    EXPECT_NE(icon.WorkingIcon(), first);
+    EXPECT_EQ(Shown()->icon, icon.WorkingIcon());
+    EXPECT_EQ(m.taskbar.LiveIcons(), before + 3);
+    EXPECT_EQ(m.taskbar.badIconDestroys, 0);
+}
+
 TEST_F(TrayIconTest, AnimationShowsTheFramesInTurnAndHoldsOneWorkingIcon) {
     for (const char* name : {"C:\\A.ICO", "C:\\B.ICO", "C:\\C.ICO"})
         m.files.AddFile(name, "icon");
