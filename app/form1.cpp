@@ -134,6 +134,11 @@ void TForm1::BuildMainView() {
     ProgressBar1.SetBounds(22, 129, 190, 12);
     ProgressBar1.SetHelpContext(50);
     ProgressBar1.SetVisible(false);
+    // The timer buttons and the progress bar show only while a countdown or a device job runs:
+    // their windows are made then, not at every start.
+    for (ui::Widget* shownLater :
+         std::initializer_list<ui::Widget*>{&SpeedButton1, &SpeedButton2, &ProgressBar1})
+        shownLater->SetPeerOnFirstShow(true);
 
     StatusBar1.SetPanelWidths({44, 72, 28, 24, 24, 21, 21});
     StatusBar1.SetHint(" Status-Bar 1/2.");

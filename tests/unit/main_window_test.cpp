@@ -1,6 +1,7 @@
 // The main window's keys, status bars, message hook and show animation.
 #include <gtest/gtest.h>
 #include "tests/unit/program_fixture.h"
+#include "timers/countdown.h"
 
 namespace {
 
@@ -65,6 +66,26 @@ TEST_F(MainWindowTest, MethodListPerSystemIsMadeFinalWithoutARefill) {
     Start(sim::Os::Win98);
     EXPECT_EQ(form->ComboBox1.dropDownCount, 11);
     EXPECT_EQ(form->ComboBox1.Color(), ui::kAqua);
+}
+
+TEST_F(MainWindowTest, ControlsThatShowLaterGetTheirWindowsWhenTheyShow) {
+    machine.ui.recordingPeers = true;
+    Start();
+    const std::initializer_list<ui::Widget*> later{&form->SpeedButton1, &form->SpeedButton2,
+                                                   &form->ProgressBar1};
+    for (ui::Widget* w : later) {
+        EXPECT_EQ(w->GetPeer(), nullptr) << w->Name();
+        EXPECT_TRUE(w->PeerWaiting()) << w->Name();
+    }
+    EXPECT_NE(form->Button1.GetPeer(), nullptr);
+    EXPECT_NE(form->StatusBar2.GetPeer(), nullptr);
+
+    form->CheckBox4.SetChecked(true);
+    timers::ShowTimerControls(form->TimersView());
+    for (ui::Widget* w : later) {
+        EXPECT_NE(w->GetPeer(), nullptr) << w->Name();
+        EXPECT_TRUE(w->Visible()) << w->Name();
+    }
 }
 
 TEST_F(MainWindowTest, LayoutOfTheMainView) {
