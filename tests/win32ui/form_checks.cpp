@@ -96,8 +96,19 @@ void Hints(Context& c) {
     demo::MainForm& d = c.main;
     HWND form = Hwnd(d.form);
     auto* peer = dynamic_cast<win32::FormPeer*>(d.form.GetPeer());
-    HWND tooltip = peer ? peer->Hints().Tooltip() : nullptr;
-    Record(tooltip != nullptr, "the form has a tooltip");
+    Record(peer && !peer->Hints().Tooltip(), "no tooltip window before the mouse comes over a control");
+    if (!peer) return;
+    // The mouse comes over the edit: its peer hands the move on, and the tooltip is made with the
+    // tools that were waiting for it.
+    RECT edit{};
+    GetWindowRect(Hwnd(d.edit), &edit);
+    const POINT centre{(edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2};
+    SetCursorPos(centre.x, centre.y);
+    POINT client = centre;
+    ScreenToClient(Hwnd(d.edit), &client);
+    SendMessageW(Hwnd(d.edit), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    HWND tooltip = peer->Hints().Tooltip();
+    Record(tooltip != nullptr, "the form has a tooltip once the mouse came");
     if (!tooltip) return;
     Equal(harness::ClassOf(tooltip), std::string("tooltips_class32"), "tooltip class");
     Record(GetWindow(tooltip, GW_OWNER) == form, "the tooltip belongs to the form");
@@ -119,6 +130,15 @@ void Hints(Context& c) {
     c.app.SetHintTiming(700, 4000);
     Equal(SendMessageW(tooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), LRESULT(700), "hint pause");
     Equal(SendMessageW(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), LRESULT(4000), "hint hide pause");
+    // The tip itself, from the moves the peer relays while the mouse rests on the edit.
+    SendMessageW(Hwnd(d.edit), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    Record(harness::PumpUntil([&] { return IsWindowVisible(tooltip) != FALSE; }, 3000),
+           "the edit's hint shows where the mouse rests");
+    TTTOOLINFOW current{};
+    current.cbSize = TTTOOLINFOW_V2_SIZE;
+    SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&current));
+    Record(current.uId == reinterpret_cast<UINT_PTR>(Hwnd(d.edit)), "the tip shown is the edit's");
+    SetCursorPos(0, 0);
     HWND barTips = reinterpret_cast<HWND>(SendMessageW(Hwnd(d.toolBar), TB_GETTOOLTIPS, 0, 0));
     Record(barTips != nullptr, "ToolBar1 has a tooltip");
     if (barTips) {

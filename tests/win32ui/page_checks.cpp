@@ -115,6 +115,8 @@ void PagesOnFirstShow(Context& c) {
     Record(!IsWindowEnabled(box), "disabled before, disabled now");
     Record(harness::HasName(box, "CheckBox7"), "the control carries its name for other programs");
     auto* form = dynamic_cast<win32::FormPeer*>(f.form.GetPeer());
+    // The tooltip window comes with the first mouse message over a control with a hint.
+    SendMessageW(box, WM_MOUSEMOVE, 0, 0);
     HWND tooltip = form ? form->Hints().Tooltip() : nullptr;
     Equal(tooltip ? ToolText(tooltip, Hwnd(f.form), box) : std::string(), std::string("Box hint"),
           "the hint given before");

@@ -9,11 +9,13 @@ namespace win32 {
 
 namespace {
 
-TTTOOLINFOW ToolFor(HWND form, HWND control) {
+TTTOOLINFOW ToolFor(HWND form, HWND control, bool relayed) {
     TTTOOLINFOW tool{};
     // The first version of the record: every common-controls version takes it.
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // A subclassing tool costs a property read on every message of its control under Wine; the
+    // peers see those messages anyway and relay the mouse's.
+    tool.uFlags = TTF_IDISHWND | (relayed ? 0 : TTF_SUBCLASS);
     tool.hwnd = form;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     return tool;
@@ -43,30 +45,61 @@ HWND FormHints::EnsureTooltip() {
     if (!tooltip_) return nullptr;
     SendMessageW(tooltip_.Get(), TTM_SETMAXTIPWIDTH, 0, kMaxHintWidth);
     backend_.AddTooltip(tooltip_.Get());
+    for (auto it = tools_.begin(); it != tools_.end();) {
+        it = AddTool(it->first, it->second) ? std::next(it) : tools_.erase(it);
+    }
     return tooltip_.Get();
 }
 
-void FormHints::Set(HWND control, const std::string& hint, bool show) {
+bool FormHints::AddTool(HWND control, Tool& tool) {
+    TTTOOLINFOW info = ToolFor(form_, control, tool.relayed);
+    info.lpszText = tool.text.data();
+    return SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+}
+
+void FormHints::Set(HWND control, const std::string& hint, bool show, bool relayed) {
     if (hint.empty() || !show) {
         Remove(control);
         return;
     }
-    HWND tooltip = EnsureTooltip();
-    if (!tooltip) return;
-    std::wstring text = HintText(hint);
-    TTTOOLINFOW tool = ToolFor(form_, control);
-    tool.lpszText = text.data();
-    if (tools_.count(control)) {
-        SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    } else if (SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
-        tools_.insert(control);
+    auto known = tools_.find(control);
+    const bool added = known == tools_.end();
+    Tool& tool = tools_[control];
+    tool.text = HintText(hint);
+    tool.relayed = relayed;
+    if (!tooltip_) {
+        // No peer hands on that window's mouse: the tooltip must be there to watch it itself.
+        // Made now, it takes every waiting tool, this one too.
+        if (!relayed) EnsureTooltip();
+        return;
     }
+    if (added) {
+        if (!AddTool(control, tool)) tools_.erase(control);
+        return;
+    }
+    TTTOOLINFOW info = ToolFor(form_, control, tool.relayed);
+    info.lpszText = tool.text.data();
+    SendMessageW(tooltip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void FormHints::Remove(HWND control) {
-    if (!tools_.erase(control) || !tooltip_) return;
-    TTTOOLINFOW tool = ToolFor(form_, control);
-    SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    auto it = tools_.find(control);
+    if (it == tools_.end()) return;
+    const bool relayed = it->second.relayed;
+    tools_.erase(it);
+    if (!tooltip_) return;
+    TTTOOLINFOW info = ToolFor(form_, control, relayed);
+    SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void FormHints::Relay(HWND control, UINT msg, WPARAM wparam, LPARAM lparam) {
+    auto it = tools_.find(control);
+    if (it == tools_.end() || !it->second.relayed) return;
+    HWND tooltip = EnsureTooltip();
+    if (!tooltip) return;
+    MSG relayed{control, msg, wparam, lparam, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&relayed.pt);
+    SendMessageW(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 }  // namespace win32

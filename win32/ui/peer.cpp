@@ -55,10 +55,12 @@ bool Win32Peer::Realize() {
         nameProperty_ = L"RvlnName." + Widen(widget_.Name());
         SetPropW(hwnd, nameProperty_.c_str(), reinterpret_cast<HANDLE>(1));
     }
+    // Not the colour: a window just made is painted whole when it shows, in its colour; asking
+    // for that again is one more round trip to the server under Wine.
     using ui::Change;
     for (Change what :
-         {Change::Style, Change::Caption, Change::Selection, Change::Items, Change::State, Change::Color,
-          Change::Hint, Change::Default, Change::Enabled, Change::Icon, Change::Bounds, Change::Visible}) {
+         {Change::Style, Change::Caption, Change::Selection, Change::Items, Change::State, Change::Hint,
+          Change::Default, Change::Enabled, Change::Icon, Change::Bounds, Change::Visible}) {
         Apply(what);
     }
     return true;
@@ -263,6 +265,10 @@ LRESULT Win32Peer::WindowMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
     if (!hwnd_) hwnd_ = hwnd;  // messages of an own class before CreateWindowEx returns
     LRESULT result = 0;
     if (Reflect(msg, wparam, lparam, result)) return result;
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
+        if (FormPeer* form = OwnerFormPeer(); form && form != this)
+            form->Hints().Relay(hwnd, msg, wparam, lparam);
+    }
     switch (msg) {
         case WM_SETFOCUS:
             widget_.PeerFocused(true);

@@ -166,7 +166,8 @@ void SpinEditPeer::Apply(ui::Change what) {
             EnableWindow(arrows, spin_.Enabled());
             break;
         case ui::Change::Hint:
-            if (FormPeer* form = OwnerFormPeer()) form->Hints().Set(arrows, spin_.Hint(), spin_.ShowHint());
+            if (FormPeer* form = OwnerFormPeer())
+                form->Hints().Set(arrows, spin_.Hint(), spin_.ShowHint(), false);
             break;
         default:
             break;
