@@ -14,15 +14,18 @@
 
 namespace devices {
 
-std::string ListDrivesOfType(app::ProgramState& program, unsigned driveType) {
-    std::string letters;
+void ListCdromAndRemovableDrives(app::ProgramState& program) {
+    program.CdromLetters.clear();
+    program.RemovableLetters.clear();
     std::uint32_t mask = program.os.devices.GetLogicalDrives();
     for (int i = 0; i < 26; ++i) {
         if (!(mask & (1u << i))) continue;
-        std::string root = std::string(1, static_cast<char>('A' + i)) + ":\\";
-        if (program.os.devices.GetDriveType(root) == driveType) letters += static_cast<char>('A' + i);
+        const char letter = static_cast<char>('A' + i);
+        // One question per drive: under Wine each goes to the mount manager, another process.
+        const unsigned type = program.os.devices.GetDriveType(std::string(1, letter) + ":\\");
+        if (type == port::kDriveCdrom) program.CdromLetters += letter;
+        if (type == port::kDriveRemovable) program.RemovableLetters += letter;
     }
-    return letters;
 }
 
 void ListScsiTapes(app::ProgramState& program) {
@@ -52,8 +55,7 @@ void ListScsiTapes(app::ProgramState& program) {
 }
 
 void DetectDrives(app::ProgramState& program) {
-    program.CdromLetters = ListDrivesOfType(program, port::kDriveCdrom);
-    program.RemovableLetters = ListDrivesOfType(program, port::kDriveRemovable);
+    ListCdromAndRemovableDrives(program);
     ListScsiTapes(program);
 }
 

@@ -11,8 +11,8 @@ struct ProgramState;
 
 namespace devices {
 
-// Letters of the drives of one type, in drive order.
-std::string ListDrivesOfType(app::ProgramState& program, unsigned driveType);
+// CdromLetters and RemovableLetters: the letters of the drives of each type, in drive order.
+void ListCdromAndRemovableDrives(app::ProgramState& program);
 // The DeviceName of every "TapePeripheral" unit 0 of the NT SCSI device map (port, then bus,
 // then target 0-6), at most seven; none outside Windows NT.
 void ListScsiTapes(app::ProgramState& program);
