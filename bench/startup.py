@@ -15,8 +15,9 @@ A start is timed by the probe, without any trace: it starts the program as the s
 user and checks every 10 ms for the program's visible window of the expected class and for the
 program's first wait for input with nothing left to do (WaitForInputIdle: the end of its start),
 and reads the processor time the process had used by then. The table shows the median of each and
-the ratio of the first to the smallest window program's and to the bare controls'; the processor time is the program's own
-start work (loading and starting its DLLs included), and moves little with the machine's load.
+the ratios of the first to the smallest window program's and to the bare controls'; the processor
+time is the program's own start work (loading and starting its DLLs included), and moves little
+with the machine's load.
 
 With --trace, one start of RVLN.EXE and one of the smallest window program run under Wine's relay
 trace with time stamps, limited to a few calls: loading its DLLs (process start to the C runtime's
