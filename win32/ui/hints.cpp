@@ -46,15 +46,15 @@ HWND FormHints::EnsureTooltip() {
     SendMessageW(tooltip_.Get(), TTM_SETMAXTIPWIDTH, 0, kMaxHintWidth);
     backend_.AddTooltip(tooltip_.Get());
     for (auto it = tools_.begin(); it != tools_.end();) {
-        it = AddTool(it->first, it->second) ? std::next(it) : tools_.erase(it);
+        it = SendTool(TTM_ADDTOOLW, it->first, it->second) ? std::next(it) : tools_.erase(it);
     }
     return tooltip_.Get();
 }
 
-bool FormHints::AddTool(HWND control, Tool& tool) {
+bool FormHints::SendTool(UINT message, HWND control, Tool& tool) {
     TTTOOLINFOW info = ToolFor(form_, control, tool.relayed);
     info.lpszText = tool.text.data();
-    return SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+    return SendMessageW(tooltip_.Get(), message, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
 void FormHints::Set(HWND control, const std::string& hint, bool show, bool relayed) {
@@ -62,8 +62,7 @@ void FormHints::Set(HWND control, const std::string& hint, bool show, bool relay
         Remove(control);
         return;
     }
-    auto known = tools_.find(control);
-    const bool added = known == tools_.end();
+    const bool added = tools_.count(control) == 0;
     Tool& tool = tools_[control];
     tool.text = HintText(hint);
     tool.relayed = relayed;
@@ -74,12 +73,10 @@ void FormHints::Set(HWND control, const std::string& hint, bool show, bool relay
         return;
     }
     if (added) {
-        if (!AddTool(control, tool)) tools_.erase(control);
+        if (!SendTool(TTM_ADDTOOLW, control, tool)) tools_.erase(control);
         return;
     }
-    TTTOOLINFOW info = ToolFor(form_, control, tool.relayed);
-    info.lpszText = tool.text.data();
-    SendMessageW(tooltip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    SendTool(TTM_UPDATETIPTEXTW, control, tool);
 }
 
 void FormHints::Remove(HWND control) {

@@ -34,7 +34,8 @@ class FormHints {
     };
 
     HWND EnsureTooltip();
-    bool AddTool(HWND control, Tool& tool);
+    // TTM_ADDTOOLW or TTM_UPDATETIPTEXTW for a control's tool.
+    bool SendTool(UINT message, HWND control, Tool& tool);
 
     Win32Backend& backend_;
     HWND form_;

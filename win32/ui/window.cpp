@@ -48,17 +48,13 @@ LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam
     MessageTarget* target;
     if (msg == WM_NCCREATE) {
         target = static_cast<MessageTarget*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(target));
         SetTarget(hwnd, target);
     } else {
-        target = reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        target = Find(hwnd).target;
     }
     LRESULT result =
         target ? target->WindowMessage(hwnd, msg, wparam, lparam) : DefWindowProcW(hwnd, msg, wparam, lparam);
-    if (msg == WM_NCDESTROY) {
-        Forget(hwnd);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    }
+    if (msg == WM_NCDESTROY) Forget(hwnd);
     return result;
 }
 
@@ -113,8 +109,6 @@ void Unbind(HWND hwnd) {
     if (proc == reinterpret_cast<LONG_PTR>(SubclassProc)) {
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Find(hwnd).original));
         Forget(hwnd);
-    } else if (proc == reinterpret_cast<LONG_PTR>(OwnWindowProc)) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }
     // Someone subclassed the control after us (an up-down's buddy): SubclassProc stays in the chain
     // and keeps forwarding with the original procedure it still finds.

@@ -1,6 +1,6 @@
 #pragma once
 // The binding between native windows and the objects behind them. Windows of the program's own
-// classes carry their object from creation on (GWLP_USERDATA, set at WM_NCCREATE); standard controls
+// classes carry their object from creation on (bound at WM_NCCREATE); standard controls
 // are subclassed. Either way the program keeps which object a window belongs to, so that a parent
 // can hand a child's notifications to the child's object.
 #include <windows.h>
